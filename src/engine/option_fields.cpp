@@ -4,9 +4,18 @@
 
 namespace {
 
-#define ZR_TEXT(f) OptionField{#f, OptionField::Text, &RenameOptions::f, nullptr, -1}
-#define ZR_FLAG(f) OptionField{#f, OptionField::Flag, nullptr, &RenameOptions::f, -1}
-#define ZR_RADIO(f, g) OptionField{#f, OptionField::Radio, nullptr, &RenameOptions::f, g}
+#define ZR_TEXT(f)                                                                                           \
+  OptionField {                                                                                              \
+#f, OptionField::Text, &RenameOptions::f, nullptr, -1                                                    \
+  }
+#define ZR_FLAG(f)                                                                                           \
+  OptionField {                                                                                              \
+#f, OptionField::Flag, nullptr, &RenameOptions::f, -1                                                    \
+  }
+#define ZR_RADIO(f, g)                                                                                       \
+  OptionField {                                                                                              \
+#f, OptionField::Radio, nullptr, &RenameOptions::f, g                                                    \
+  }
 
 enum RadioGroups { NameCase = 0, ExtensionCase = 1, NumberPosition = 2 };
 
@@ -71,9 +80,11 @@ const std::array kFields = {
 #undef ZR_FLAG
 #undef ZR_RADIO
 
-}  // namespace
+} // namespace
 
-std::span<const OptionField> RenameOptionFields() { return kFields; }
+std::span<const OptionField> RenameOptionFields() {
+  return kFields;
+}
 
 const OptionField *FindOptionField(QStringView name) {
   for (const OptionField &f : kFields)

@@ -10,11 +10,11 @@
 
 struct OptionField {
   enum Kind { Text, Flag, Radio, Index };
-  const char *name;  // the control's name, e.g. "tInsertBefore"
+  const char *name; // the control's name, e.g. "tInsertBefore"
   Kind kind;
-  QString RenameOptions::*text = nullptr;  // Text
-  bool RenameOptions::*flag = nullptr;     // Flag and Radio
-  int radioGroup = -1;                     // Radio: fields of one group share this number
+  QString RenameOptions::*text = nullptr; // Text
+  bool RenameOptions::*flag = nullptr;    // Flag and Radio
+  int radioGroup = -1;                    // Radio: fields of one group share this number
 };
 
 // Every field of RenameOptions, in declaration order.

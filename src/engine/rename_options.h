@@ -20,7 +20,7 @@ struct RenameOptions {
   QString tInsertBefore;
   bool opInsertAfter = false;
   QString tInsertAfter;
-  bool opNoCaseChanges = true;  // radio group: name case
+  bool opNoCaseChanges = true; // radio group: name case
   bool opUpperCase = false;
   bool opLowerCase = false;
   bool opFirstLetter = false;
@@ -42,20 +42,20 @@ struct RenameOptions {
   QString tInsertBeforeEx;
   bool opInsertAfterEx = false;
   QString tInsertAfterEx;
-  bool opNoCaseChangesEx = true;  // radio group: extension case
+  bool opNoCaseChangesEx = true; // radio group: extension case
   bool opUpperCaseEx = false;
   bool opLowerCaseEx = false;
   bool opFirstLetterEx = false;
   bool opFirstLetterLowEx = false;
 
   // Automatic numbers ("AutoNumber" tab).
-  bool opANoChanges = true;  // radio group: number position
+  bool opANoChanges = true; // radio group: number position
   bool opABeforeFilename = false;
   bool opAAfterFilename = false;
   QString tStartAt = QStringLiteral("1");
   QString tIncrement = QStringLiteral("1");
   QString tZeroFill = QStringLiteral("1");
-  int rgTypeNumber = 0;  // 0 Dec, 1 Hex, 2 Oct, 3 Bin, 4 Excel, 5 Manual
+  int rgTypeNumber = 0; // 0 Dec, 1 Hex, 2 Oct, 3 Bin, 4 Excel, 5 Manual
   QString tManualNumber = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
   bool opDirectory = true;
 

@@ -10,8 +10,8 @@
 struct ExpansionContext {
   const RenameOptions &options;
   RefreshRunState &state;
-  int entryIndex = 0;  // position of the entry in the file list
-  QString error;       // set by an expansion that must stop the refresh
+  int entryIndex = 0; // position of the entry in the file list
+  QString error;      // set by an expansion that must stop the refresh
 };
 
 class TextExpansion {

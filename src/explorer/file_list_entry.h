@@ -8,26 +8,26 @@
 
 // Positions of the eleven text sub-items of an entry.
 enum FileListSubItem : int {
-  SubFolder = 0,      // folder holding the item, ending with "/" (for a drive: its type name)
-  SubSize = 1,        // size in bytes, decimal digits ("0" for a folder)
-  SubType = 2,        // the type name of the item
-  SubExtension = 3,   // extension without the dot
-  SubCreated = 4,     // creation time as date, blank, time
-  SubModified = 5,    // last write time
-  SubAccessed = 6,    // last access time
-  SubAttributes = 7,  // attribute letters
-  SubFullPath = 8,    // folder followed by the caption (for a drive: its mount point)
-  SubKind = 9,        // "dir", "file" or "drv"
-  SubHidden = 10,     // "H" for a hidden item, else empty
+  SubFolder = 0,     // folder holding the item, ending with "/" (for a drive: its type name)
+  SubSize = 1,       // size in bytes, decimal digits ("0" for a folder)
+  SubType = 2,       // the type name of the item
+  SubExtension = 3,  // extension without the dot
+  SubCreated = 4,    // creation time as date, blank, time
+  SubModified = 5,   // last write time
+  SubAccessed = 6,   // last access time
+  SubAttributes = 7, // attribute letters
+  SubFullPath = 8,   // folder followed by the caption (for a drive: its mount point)
+  SubKind = 9,       // "dir", "file" or "drv"
+  SubHidden = 10,    // "H" for a hidden item, else empty
   SubItemCount = 11
 };
 
 struct FileListEntry {
-  QString Caption;                           // name with extension, without folder
+  QString Caption; // name with extension, without folder
   std::array<QString, SubItemCount> SubItems;
   bool Selected = false;
   bool Focused = false;
-  QString IconKey;                           // icon theme name of the item's icon
+  QString IconKey; // icon theme name of the item's icon
   // The full path exactly as the file system holds it; it differs from the UTF-8 of sub-item 8
   // only for a name that is not valid UTF-8. Empty when the entry was not read from disk.
   QByteArray NativePath;

@@ -1,0 +1,186 @@
+#include "engine/preview.h"
+
+#include "engine/auto_number.h"
+#include "engine/option_rules.h"
+#include "engine/string_functions.h"
+
+namespace {
+
+const PreviewTexts &TextsOr(const PreviewTexts *texts) {
+  static const PreviewTexts english;
+  return texts ? *texts : english;
+}
+
+// The operations that name part and extension part share, with the fields of one tab.
+struct PartOptions {
+  bool replace;
+  const QString &replaceWith;
+  bool replaceText;
+  const QString &find;
+  const QString &replacement;
+  bool matchCase;
+  bool leftCut;
+  int leftCount;
+  bool rightCut;
+  int rightCount;
+  bool insertBefore;
+  const QString &before;
+  bool insertAfter;
+  const QString &after;
+  bool noCase, upper, lower, firstUp, firstLow;
+};
+
+PartOptions NameOptions(const RenameOptions &o, const NumericOptions &n) {
+  return {o.opReplace,      o.tChangeFilename, o.opReplaceText, o.tReplaceText,    o.tReplaceTextNew,
+          o.opMatchCase,    o.opLeftCutChars,  n.leftCut,       o.opRightCutChars, n.rightCut,
+          o.opInsertBefore, o.tInsertBefore,   o.opInsertAfter, o.tInsertAfter,    o.opNoCaseChanges,
+          o.opUpperCase,    o.opLowerCase,     o.opFirstLetter, o.opfirstLetterLow};
+}
+
+PartOptions ExtensionOptions(const RenameOptions &o, const NumericOptions &n) {
+  return {o.opReplaceEx,       o.tChangeFileNameEx, o.opReplaceTextEx,   o.tReplaceTextEx,
+          o.tReplaceTextNewEx, o.opMatchCaseEx,     o.opLeftCutCharsEx,  n.leftCutEx,
+          o.opRightCutCharsEx, n.rightCutEx,        o.opInsertBeforeEx,  o.tInsertBeforeEx,
+          o.opInsertAfterEx,   o.tInsertAfterEx,    o.opNoCaseChangesEx, o.opUpperCaseEx,
+          o.opLowerCaseEx,     o.opFirstLetterEx,   o.opFirstLetterLowEx};
+}
+
+// The seven steps, in their fixed order; variables are expanded where a text option is used.
+// Returns false when the expansion stopped the refresh.
+bool TransformPart(QString &part, const PartOptions &p, const FileListEntry &entry, TextExpansion &expansion,
+                   ExpansionContext &context) {
+  if (p.replace) {
+    part = expansion.WriteTextExtended(entry, p.replaceWith, context);
+    if (!context.error.isEmpty())
+      return false;
+  }
+  if (p.replaceText) {
+    part = ReplaceAllText(part, p.find, p.replacement, !p.matchCase);
+    part = expansion.WriteTextExtended(entry, part, context);
+    if (!context.error.isEmpty())
+      return false;
+  }
+  if (p.leftCut)
+    part = CropLeft(part, p.leftCount);
+  if (p.rightCut)
+    part = CropRight(part, p.rightCount);
+  if (p.insertBefore) {
+    part.prepend(expansion.WriteTextExtended(entry, p.before, context));
+    if (!context.error.isEmpty())
+      return false;
+  }
+  if (p.insertAfter) {
+    part.append(expansion.WriteTextExtended(entry, p.after, context));
+    if (!context.error.isEmpty())
+      return false;
+  }
+  if (!p.noCase) {
+    if (p.upper)
+      part = part.toUpper();
+    else if (p.lower)
+      part = part.toLower();
+    else if (p.firstUp)
+      part = FirstLetterUp(part);
+    else if (p.firstLow)
+      part = FirstLetterLow(part);
+  }
+  return true;
+}
+
+} // namespace
+
+bool IsDrivesFolder(const QString &directory) {
+  return directory.compare(QLatin1String("DRIVES"), Qt::CaseInsensitive) == 0;
+}
+
+QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunState &state) {
+  const RenameOptions &o = sources.options;
+  QStringList &lines = preview.lZelvoList;
+  preview.PreviewValid = true;
+  lines.clear();
+
+  if (IsDrivesFolder(sources.directory)) {
+    const PreviewTexts &t = TextsOr(sources.texts);
+    preview.PreviewValid = false;
+    lines << t.sPreviewHelp1 << t.sPreviewHelp2 << t.sPreviewHelp3 << QString() << t.sPreviewHelp4
+          << t.sPreviewHelp5 << t.sPreviewHelp6 << t.sPreviewHelp7 << t.sPreviewHelp8 << t.sPreviewHelp9;
+    return {};
+  }
+
+  state.SkippedEntries = 0;
+  state.AutoNumberCounter = 1;
+  state.AutoNumberZeroFill = 1;
+
+  const NumericRead numbers = ReadNumericOptions(o);
+  if (!numbers.error.isEmpty())
+    return numbers.error;
+  const NumericOptions &n = numbers.values;
+  state.AutoNumberZeroFill = n.zeroFill;
+  state.AutoNumberCounter = n.startAt;
+
+  NoExpansion noExpansion;
+  TextExpansion &expansion = sources.expansion ? *sources.expansion : noExpansion;
+  const PartOptions nameOptions = NameOptions(o, n);
+  const PartOptions extensionOptions = ExtensionOptions(o, n);
+  const bool numberBefore = o.opABeforeFilename;
+  const bool excludeFolders = o.cViewFolders && !o.cWorkWithFolders;
+
+  const auto &entries = sources.entries;
+  QString lastFolder = entries.empty() ? QString() : entries.front().SubItems[SubFolder];
+  lines.reserve(qsizetype(entries.size()));
+  ExpansionContext context{o, state, 0, QString()};
+
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const FileListEntry &entry = entries[i];
+    if (o.bCheckOnlySelectedFiles && !entry.Selected) {
+      lines.append(entry.Caption);
+      ++state.SkippedEntries;
+      continue;
+    }
+    if (o.opDirectory && entry.SubItems[SubFolder] != lastFolder) {
+      lastFolder = entry.SubItems[SubFolder];
+      state.AutoNumberCounter = n.startAt;
+    }
+    if (excludeFolders && entry.IsFolder()) {
+      lines.append(QLatin1Char('<') + entry.Caption + QLatin1Char('>'));
+      ++state.SkippedEntries;
+      continue;
+    }
+
+    context.entryIndex = int(i);
+    NameParts parts = SplitName(entry.Caption);
+    if (!TransformPart(parts.name, nameOptions, entry, expansion, context) ||
+        !TransformPart(parts.extension, extensionOptions, entry, expansion, context))
+      return context.error;
+
+    if (!o.opANoChanges) {
+      const QString number = GetAutoNumber(o, state);
+      if (numberBefore)
+        parts.name.prepend(number);
+      else
+        parts.name.append(number);
+    }
+    // The counter wraps around rather than overflowing.
+    state.AutoNumberCounter = int(quint32(state.AutoNumberCounter) + quint32(n.increment));
+
+    if (o.opNoAccents)
+      parts.name = RemoveAccents(parts.name);
+
+    parts.name.reserve(parts.name.size() + 1 + parts.extension.size());
+    parts.name.append(QLatin1Char('.'));
+    parts.name.append(parts.extension);
+    lines.append(std::move(parts.name));
+  }
+  return {};
+}
+
+void PutMessage(Preview &preview, const PreviewTexts *texts) {
+  if (!preview.PreviewValid)
+    return;
+  const PreviewTexts &t = TextsOr(texts);
+  preview.PreviewValid = false;
+  preview.lZelvoList.clear();
+  for (int k = 0; k < 20; ++k)
+    preview.lZelvoList << t.sRefreshHint1 << t.sRefreshHint2 << t.sRefreshHint3 << t.sRefreshHint4
+                       << QString();
+}

@@ -1,0 +1,36 @@
+// The preview: one new name per file list entry, rebuilt from the rename options on every change.
+#pragma once
+
+#include "engine/preview_texts.h"
+#include "engine/refresh_state.h"
+#include "engine/rename_options.h"
+#include "engine/text_expansion.h"
+#include "explorer/file_list_entry.h"
+
+#include <QStringList>
+
+#include <span>
+
+struct Preview {
+  QStringList lZelvoList;    // line i belongs to entry i of the file list
+  bool PreviewValid = false; // the lines are the result of the last refresh
+};
+
+// What a refresh reads.
+struct RefreshSources {
+  const RenameOptions &options;
+  std::span<const FileListEntry> entries; // in display order
+  QString directory;                      // the listed folder, or "Drives"
+  TextExpansion *expansion = nullptr;     // nullptr: variables stay as typed
+  const PreviewTexts *texts = nullptr;    // nullptr: English
+};
+
+// True when the folder text names the drives view.
+bool IsDrivesFolder(const QString &directory);
+
+// Rebuilds the preview. Returns an empty text, or the error that stopped the refresh (the lines
+// made before it stay in the preview).
+QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunState &state);
+
+// The reaction to an option change while instant preview is off: the refresh hint, written once.
+void PutMessage(Preview &preview, const PreviewTexts *texts = nullptr);

@@ -1,0 +1,170 @@
+#include "engine/string_functions.h"
+
+#include <QTextBoundaryFinder>
+
+NameParts SplitName(const QString &caption) {
+  const qsizetype dot = caption.lastIndexOf(QLatin1Char('.'));
+  if (dot <= 0)
+    return {caption, QString()};
+  return {caption.left(dot), caption.mid(dot + 1)};
+}
+
+QString ReplaceAllText(const QString &source, const QString &find, const QString &replacement,
+                       bool ignoreCase) {
+  if (find.isEmpty())
+    return source;
+  const Qt::CaseSensitivity cs = ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
+  qsizetype match = source.indexOf(find, 0, cs);
+  if (match < 0)
+    return source;
+  QString result;
+  result.reserve(source.size() + replacement.size());
+  qsizetype from = 0;
+  while (match >= 0) {
+    result.append(QStringView(source).mid(from, match - from));
+    result.append(replacement);
+    from = match + find.size();
+    match = source.indexOf(find, from, cs);
+  }
+  result.append(QStringView(source).mid(from));
+  return result;
+}
+
+namespace {
+
+bool IsWordSeparator(QChar c) {
+  return c == QLatin1Char(' ') || c == QLatin1Char('(');
+}
+
+// Applies caseOfWord to the whole text and caseOfFirst to the first letter of every word.
+template <typename WholeCase, typename FirstCase>
+QString CaseByWords(const QString &text, WholeCase caseOfWord, FirstCase caseOfFirst) {
+  const QString whole = caseOfWord(text);
+  QString result;
+  result.reserve(whole.size());
+  bool wordStart = true;
+  for (qsizetype i = 0; i < whole.size();) {
+    const qsizetype len = (whole.at(i).isHighSurrogate() && i + 1 < whole.size()) ? 2 : 1;
+    const QStringView letter = QStringView(whole).mid(i, len);
+    if (IsWordSeparator(whole.at(i))) {
+      result.append(letter);
+      wordStart = true;
+    } else if (wordStart) {
+      result.append(caseOfFirst(letter.toString()));
+      wordStart = false;
+    } else {
+      result.append(letter);
+    }
+    i += len;
+  }
+  return result;
+}
+
+} // namespace
+
+QString FirstLetterUp(const QString &text) {
+  return CaseByWords(
+      text, [](const QString &s) { return s.toLower(); }, [](const QString &s) { return s.toUpper(); });
+}
+
+QString FirstLetterLow(const QString &text) {
+  return CaseByWords(
+      text, [](const QString &s) { return s.toUpper(); }, [](const QString &s) { return s.toLower(); });
+}
+
+QString ReplaceForbiddenChars(const QString &text) {
+  static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+  QString result = text;
+  for (QChar &c : result)
+    if (forbidden.contains(c))
+      c = QLatin1Char('#');
+  return result;
+}
+
+namespace {
+
+// Plain letter for each code point from U+00C0 to U+00FF, or 0 when it is not one of the forty.
+struct AccentTable {
+  char16_t plain[64] = {};
+  AccentTable() {
+    const char16_t *accented[5] = {u"\u00E1\u00E9\u00ED\u00F3\u00FA", u"\u00E0\u00E8\u00EC\u00F2\u00F9",
+                                   u"\u00E4\u00EB\u00EF\u00F6\u00FC", u"\u00E2\u00EA\u00EE\u00F4\u00FB",
+                                   nullptr};
+    const char16_t vowels[] = u"aeiou";
+    for (int row = 0; accented[row]; ++row) {
+      for (int v = 0; v < 5; ++v) {
+        const char16_t lower = accented[row][v];
+        const char16_t upper = lower - 0x20; // the capital twins sit 0x20 lower in Latin-1
+        plain[lower - 0xC0] = vowels[v];
+        plain[upper - 0xC0] = vowels[v] - 0x20;
+      }
+    }
+  }
+};
+
+const AccentTable kAccents;
+
+inline char16_t PlainLetter(char16_t c) {
+  return (c >= 0xC0 && c <= 0xFF) ? kAccents.plain[c - 0xC0] : 0;
+}
+
+} // namespace
+
+QString RemoveAccents(const QString &text) {
+  qsizetype i = 0;
+  const qsizetype n = text.size();
+  const char16_t *data = reinterpret_cast<const char16_t *>(text.constData());
+  while (i < n && !PlainLetter(data[i]))
+    ++i;
+  if (i == n)
+    return text; // nothing to change: no copy
+  QString result = text;
+  char16_t *out = reinterpret_cast<char16_t *>(result.data());
+  for (; i < n; ++i)
+    if (const char16_t p = PlainLetter(out[i]))
+      out[i] = p;
+  return result;
+}
+
+namespace {
+
+// True when every character stands alone: no surrogate, no combining mark or other joiner.
+bool EveryCharIsOneLetter(const QString &text) {
+  for (QChar c : text)
+    if (c.unicode() >= 0x0300)
+      return false;
+  return true;
+}
+
+} // namespace
+
+QString CropLeft(const QString &text, int n) {
+  if (n <= 0)
+    return text;
+  if (EveryCharIsOneLetter(text))
+    return n >= text.size() ? QString() : text.mid(n);
+  QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+  qsizetype pos = 0;
+  for (int k = 0; k < n; ++k) {
+    pos = finder.toNextBoundary();
+    if (pos < 0 || pos >= text.size())
+      return QString();
+  }
+  return text.mid(pos);
+}
+
+QString CropRight(const QString &text, int n) {
+  if (n <= 0)
+    return text;
+  if (EveryCharIsOneLetter(text))
+    return n >= text.size() ? QString() : text.left(text.size() - n);
+  QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+  finder.toEnd();
+  qsizetype pos = text.size();
+  for (int k = 0; k < n; ++k) {
+    pos = finder.toPreviousBoundary();
+    if (pos <= 0)
+      return QString();
+  }
+  return text.left(pos);
+}
