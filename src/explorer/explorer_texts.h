@@ -1,0 +1,38 @@
+// The texts the explorer components show by themselves (column captions, drive types, the no-disk
+// message), in nine languages, loaded into process-wide slots.
+#pragma once
+
+#include <QString>
+
+struct ExplorerTexts {
+  QString sDiskInvalid;
+  QString sDiskNone;
+  QString sDiskOr;
+  QString sDiskNotReady;
+  QString sColName;
+  QString sColType;
+  QString sColPath;
+  QString sColExtension;
+  QString sColSize;
+  QString sColCreated;
+  QString sColModified;
+  QString sColAccessed;
+  QString sColAttributes;
+  QString sDriveUnknown;
+  QString sDriveNoRoot;
+  QString sDriveRemovable;
+  QString sDriveFixed;
+  QString sDriveNetwork;
+  QString sDriveCdRom;
+  QString sDriveRam;
+};
+
+// The texts of a language: 0 English, 1 Spanish, 2 Catalan, 3 French, 4 Dutch, 5 German,
+// 6 Portuguese, 7 Italian, 8 Polish; any other index gives English.
+ExplorerTexts ExplorerTextsFor(int language);
+
+// The slots every explorer component reads; empty until the first load.
+const ExplorerTexts &ExplorerTextSlots();
+
+// Loads the texts of a language into the slots.
+void LoadExplorerTexts(int language);

@@ -1,0 +1,38 @@
+// What one reload of the file list remembers while it runs: the folder last read, type names by
+// extension and recent date texts. Private to the file list.
+#pragma once
+
+#include "explorer/file_list_view.h"
+#include "platform/file_system.h"
+#include "platform/type_names.h"
+
+#include <QHash>
+
+#include <array>
+#include <optional>
+
+struct TZelvoRenameFileListView::Listing {
+  explicit Listing(const Platform &platform) : platform(platform) {}
+
+  // The folder's listing; the last one read is kept, so that listing a folder once per pattern (and
+  // once more for its subfolders) reads it once. Null when the folder cannot be read.
+  FolderListing *ListingFor(const QByteArray &folder);
+  // The type of an item: per extension for files, per kind otherwise; each asked once per reload.
+  // extension is replaced by the shared copy kept with the type.
+  const TypeInfo &TypeFor(ItemKind kind, QString &extension);
+  QString DateText(const FileTime &time);
+  QString SizeText(std::uint64_t size);
+
+  const Platform &platform;
+  QByteArray cachedFolder;
+  std::unique_ptr<FolderListing> cached;
+  QHash<QString, TypeInfo> byExtension;
+  std::array<std::optional<TypeInfo>, 8> byKind;
+  struct DateSlot {
+    std::int64_t key = INT64_MIN;
+    QString text;
+  };
+  std::array<DateSlot, 256> dates;
+  std::uint64_t lastSize = ~std::uint64_t(0);
+  QString lastSizeText;
+};
