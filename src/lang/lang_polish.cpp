@@ -48,8 +48,8 @@ void FillPolishTexts(LanguageTexts &t) {
 
   // Preview list: refresh hint (one line each) and title
   t.sRefreshHint1 = QStringLiteral("Kliknij Dwukrotnie");
-  t.sRefreshHint2 = QStringLiteral("w Ten Tekst,");
-  t.sRefreshHint3 = QStringLiteral("aby Odświeżyć");
+  t.sRefreshHint2 = QStringLiteral("W Ten Tekst,");
+  t.sRefreshHint3 = QStringLiteral("Aby Odświeżyć");
   t.sRefreshHint4 = QStringLiteral("Okno Podglądu");
   t.sPreviewWindow = QStringLiteral("Okno Podglądu");
 
