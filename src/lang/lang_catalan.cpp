@@ -62,7 +62,7 @@ void FillCatalanTexts(LanguageTexts &t) {
   t.sPreviewHelp6 = QStringLiteral("Pots Desar aquesta Vista");
   t.sPreviewHelp7 = QStringLiteral("Prèvia, Crear un Arxiu .BAT");
   t.sPreviewHelp8 = QStringLiteral("o Desar les teves Opcions...");
-  t.sPreviewHelp9 = QString(); // empty in this language
+  t.sPreviewHelp9 = QStringLiteral(""); // empty in this language
 
   // Questions and notices
   t.sHiddenFilePrompt = QStringLiteral("Aquest és un Arxiu Ocult. El vols reanomenar?");

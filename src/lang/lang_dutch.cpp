@@ -62,7 +62,7 @@ void FillDutchTexts(LanguageTexts &t) {
   t.sPreviewHelp6 = QStringLiteral("U kunt dit voorbeeld opslaan,");
   t.sPreviewHelp7 = QStringLiteral("een batchbestand maken");
   t.sPreviewHelp8 = QStringLiteral("of uw huidige opties opslaan...");
-  t.sPreviewHelp9 = QString(); // empty in this language
+  t.sPreviewHelp9 = QStringLiteral(""); // empty in this language
 
   // Questions and notices
   t.sHiddenFilePrompt = QStringLiteral("Dit is een verborgen bestand. Hernoemen?");

@@ -62,7 +62,7 @@ void FillEnglishTexts(LanguageTexts &t) {
   t.sPreviewHelp6 = QStringLiteral("You can Save this Preview");
   t.sPreviewHelp7 = QStringLiteral("Window, or Make a Batch File,");
   t.sPreviewHelp8 = QStringLiteral("or Save Your current Options...");
-  t.sPreviewHelp9 = QString(); // empty in this language
+  t.sPreviewHelp9 = QStringLiteral(""); // empty in this language
 
   // Questions and notices
   t.sHiddenFilePrompt = QStringLiteral("This is a Hidden File. Rename it?");

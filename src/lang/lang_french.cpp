@@ -62,7 +62,7 @@ void FillFrenchTexts(LanguageTexts &t) {
   t.sPreviewHelp6 = QStringLiteral("Vous pouvez sauvegarder cet");
   t.sPreviewHelp7 = QStringLiteral("aperçu, créer un fichier .BAT");
   t.sPreviewHelp8 = QStringLiteral("ou sauvegarder vos options...");
-  t.sPreviewHelp9 = QString(); // empty in this language
+  t.sPreviewHelp9 = QStringLiteral(""); // empty in this language
 
   // Questions and notices
   t.sHiddenFilePrompt = QStringLiteral("Ceci est un fichier caché. Le renommer ?");

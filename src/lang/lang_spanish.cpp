@@ -62,7 +62,7 @@ void FillSpanishTexts(LanguageTexts &t) {
   t.sPreviewHelp6 = QStringLiteral("Puedes Salvar esta Vista");
   t.sPreviewHelp7 = QStringLiteral("Previa, Crear un Archivo .BAT");
   t.sPreviewHelp8 = QStringLiteral("o Salvar tus Opciones...");
-  t.sPreviewHelp9 = QString(); // empty in this language
+  t.sPreviewHelp9 = QStringLiteral(""); // empty in this language
 
   // Questions and notices
   t.sHiddenFilePrompt = QStringLiteral("Este es un Archivo Oculto. ¿Renombrarlo?");
