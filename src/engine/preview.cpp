@@ -65,9 +65,14 @@ bool TransformPart(QString &part, const PartOptions &p, const FileListEntry &ent
   if (p.rightCut)
     part = CropRight(part, p.rightCount);
   if (p.insertBefore) {
-    part.prepend(expansion.WriteTextExtended(entry, p.before, context));
+    const QString before = expansion.WriteTextExtended(entry, p.before, context);
     if (!context.error.isEmpty())
       return false;
+    QString joined;
+    joined.reserve(before.size() + part.size() + 8);
+    joined.append(before);
+    joined.append(part);
+    part = std::move(joined);
   }
   if (p.insertAfter) {
     part.append(expansion.WriteTextExtended(entry, p.after, context));
@@ -76,9 +81,9 @@ bool TransformPart(QString &part, const PartOptions &p, const FileListEntry &ent
   }
   if (!p.noCase) {
     if (p.upper)
-      part = part.toUpper();
+      part = UpperCase(std::move(part));
     else if (p.lower)
-      part = part.toLower();
+      part = LowerCase(std::move(part));
     else if (p.firstUp)
       part = FirstLetterUp(part);
     else if (p.firstLow)
@@ -154,11 +159,14 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
       return context.error;
 
     if (!o.opANoChanges) {
-      const QString number = GetAutoNumber(o, state);
-      if (numberBefore)
-        parts.name.prepend(number);
-      else
+      QString number = GetAutoNumber(o, state);
+      if (numberBefore) {
+        number.reserve(number.size() + parts.name.size() + 1 + parts.extension.size());
+        number.append(parts.name);
+        parts.name = std::move(number);
+      } else {
         parts.name.append(number);
+      }
     }
     // The counter wraps around rather than overflowing.
     state.AutoNumberCounter = int(quint32(state.AutoNumberCounter) + quint32(n.increment));

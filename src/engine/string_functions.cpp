@@ -32,6 +32,40 @@ QString ReplaceAllText(const QString &source, const QString &find, const QString
 
 namespace {
 
+// Converts in place when every character is ASCII; returns false (text untouched) otherwise.
+template <char16_t From, char16_t To> bool AsciiCaseInPlace(QString &text) {
+  const char16_t *begin = reinterpret_cast<const char16_t *>(text.constData());
+  const char16_t *end = begin + text.size();
+  bool change = false;
+  for (const char16_t *c = begin; c != end; ++c) {
+    if (*c >= 0x80)
+      return false;
+    change |= (*c >= From && *c <= To);
+  }
+  if (!change)
+    return true;
+  for (QChar &c : text) // detaches once
+    if (c.unicode() >= From && c.unicode() <= To)
+      c = QChar(c.unicode() ^ 0x20);
+  return true;
+}
+
+} // namespace
+
+QString UpperCase(QString text) {
+  if (AsciiCaseInPlace<u'a', u'z'>(text))
+    return text;
+  return std::move(text).toUpper();
+}
+
+QString LowerCase(QString text) {
+  if (AsciiCaseInPlace<u'A', u'Z'>(text))
+    return text;
+  return std::move(text).toLower();
+}
+
+namespace {
+
 bool IsWordSeparator(QChar c) {
   return c == QLatin1Char(' ') || c == QLatin1Char('(');
 }
@@ -64,12 +98,12 @@ QString CaseByWords(const QString &text, WholeCase caseOfWord, FirstCase caseOfF
 
 QString FirstLetterUp(const QString &text) {
   return CaseByWords(
-      text, [](const QString &s) { return s.toLower(); }, [](const QString &s) { return s.toUpper(); });
+      text, [](const QString &s) { return LowerCase(s); }, [](const QString &s) { return UpperCase(s); });
 }
 
 QString FirstLetterLow(const QString &text) {
   return CaseByWords(
-      text, [](const QString &s) { return s.toUpper(); }, [](const QString &s) { return s.toLower(); });
+      text, [](const QString &s) { return UpperCase(s); }, [](const QString &s) { return LowerCase(s); });
 }
 
 QString ReplaceForbiddenChars(const QString &text) {

@@ -26,6 +26,10 @@ QString ReplaceForbiddenChars(const QString &text);
 // The forty accented vowels (acute, grave, diaeresis, circumflex; both cases) replaced by plain ones.
 QString RemoveAccents(const QString &text);
 
+// Upper and lower case by the full Unicode rules; a text of plain ASCII is changed in place.
+QString UpperCase(QString text);
+QString LowerCase(QString text);
+
 // The text without its first (or last) n characters as a user sees them: a letter with its combining
 // marks and a surrogate pair count as one and are never split. n of 0 or less removes nothing.
 QString CropLeft(const QString &text, int n);

@@ -1,0 +1,207 @@
+#include "engine/rename_run.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace {
+
+// A listed entry for a name in folder, as the file list makes it from disk.
+FileListEntry Entry(const QByteArray &folder, const QByteArray &name) {
+  FileListEntry e;
+  e.Caption = QString::fromUtf8(name);
+  e.SubItems[SubFolder] = QString::fromUtf8(folder);
+  e.SubItems[SubFullPath] = QString::fromUtf8(folder + name);
+  e.NativePath = folder + name;
+  QFileInfo info(QFile::decodeName(folder + name));
+  e.SubItems[SubKind] = info.isDir() ? QStringLiteral("dir") : QStringLiteral("file");
+  return e;
+}
+
+// Made and read by the bytes of the path, so that names that are not valid UTF-8 work too.
+void Make(const QByteArray &path, const QByteArray &content) {
+  FILE *f = std::fopen(path.constData(), "wb");
+  QVERIFY(f);
+  std::fwrite(content.constData(), 1, content.size(), f);
+  std::fclose(f);
+}
+
+QByteArray Read(const QByteArray &path) {
+  FILE *f = std::fopen(path.constData(), "rb");
+  if (!f)
+    return "<missing>";
+  QByteArray content;
+  char buffer[4096];
+  for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;)
+    content.append(buffer, qsizetype(n));
+  std::fclose(f);
+  return content;
+}
+
+// Every name in the folder with its content ("name=content", folders as "name/"), sorted.
+QStringList Listing(const QByteArray &folder) {
+  QStringList out;
+  const QDir dir(QFile::decodeName(folder));
+  for (const QFileInfo &info :
+       dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
+    out << (info.isDir()
+                ? info.fileName() + '/'
+                : info.fileName() + '=' + QString::fromUtf8(Read(QFile::encodeName(info.filePath()))));
+  return out;
+}
+
+} // namespace
+
+class TestRenameRun : public QObject {
+  Q_OBJECT
+private slots:
+  void run_renamesAndRecords_data() {
+    QTest::addColumn<QStringList>("files"); // made with their own name as content; "x/" makes a folder
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QStringList>("failedIndexes");
+    QTest::addColumn<int>("recorded");
+
+    QTest::newRow("plain renames") << QStringList{"a.txt", "b.txt"} << QStringList{"x_a.txt", "x_b.txt"}
+                                   << QStringList{"x_a.txt=a.txt", "x_b.txt=b.txt"} << QStringList{} << 2;
+    QTest::newRow("two entries onto one name: the second fails")
+        << QStringList{"a.txt", "b.txt"} << QStringList{"c.txt", "c.txt"}
+        << QStringList{"b.txt=b.txt", "c.txt=a.txt"} << QStringList{"1"} << 1;
+    QTest::newRow("name of the next entry: taken until it moves")
+        << QStringList{"a.txt", "b.txt"} << QStringList{"b.txt", "c.txt"}
+        << QStringList{"a.txt=a.txt", "c.txt=b.txt"} << QStringList{"0"} << 1;
+    QTest::newRow("slash never moves a file into a folder")
+        << QStringList{"a.txt", "sub/"} << QStringList{"sub/a.txt", "sub."}
+        << QStringList{"a.txt=a.txt", "sub/"} << QStringList{"0"} << 1;
+    QTest::newRow("empty, dot and dot-dot are refused")
+        << QStringList{"a", "b", "c"} << QStringList{".", "..", "...."} << QStringList{"...=c", "a=a", "b=b"}
+        << QStringList{"0", "1"} << 1;
+    QTest::newRow("unchanged lines touch nothing")
+        << QStringList{"README", ".profile", "name.", "song.mp3"}
+        << QStringList{"README.", ".profile.", "name.", "song.mp3"}
+        << QStringList{".profile=.profile", "README=README", "name.=name.", "song.mp3=song.mp3"}
+        << QStringList{} << 4;
+    QTest::newRow("empty extension part drops the final dot")
+        << QStringList{"README", "a.txt"} << QStringList{"READ_ME.", "b."}
+        << QStringList{"READ_ME=README", "b=a.txt"} << QStringList{} << 2;
+    QTest::newRow("missing preview lines are failures")
+        << QStringList{"a", "b"} << QStringList{"c."} << QStringList{"b=b", "c=a"} << QStringList{"1"} << 1;
+  }
+  void run_renamesAndRecords() {
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, after);
+    QFETCH(QStringList, failedIndexes);
+    QFETCH(int, recorded);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    std::vector<FileListEntry> entries;
+    for (const QString &file : files) {
+      if (file.endsWith('/'))
+        QVERIFY(QDir(dir.path()).mkdir(file));
+      else
+        Make(folder + file.toUtf8(), file.toUtf8());
+      entries.push_back(Entry(folder, file.toUtf8().chopped(file.endsWith('/') ? 1 : 0)));
+    }
+    RenameOptions options;
+    options.cWorkWithFolders = true;
+    const RenameRunResult result = RenameAllEntries(options, entries, lines);
+    QCOMPARE(Listing(folder), after);
+    QCOMPARE(result.errors.lidItems, failedIndexes);
+    QCOMPARE(result.errors.reasons.size(), failedIndexes.size());
+    QCOMPARE(result.undo.size(), recorded);
+    QCOMPARE(result.undo.nativeNew.size(), recorded);
+    for (qsizetype i = 0; i < result.errors.size(); ++i)
+      QCOMPARE(result.errors.lFileNames[i], entries[result.errors.lidItems[i].toInt()].SubItem(SubFullPath));
+  }
+
+  void undoRecord_holdsFullPathsInListOrder() {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    Make(folder + "photo.jpg", "p");
+    Make(folder + "keep.jpg", "k");
+    const std::vector entries{Entry(folder, "keep.jpg"), Entry(folder, "photo.jpg")};
+    const RenameRunResult result = RenameAllEntries(RenameOptions(), entries, {"keep.jpg", "01.jpg"});
+    const QString shown = QString::fromUtf8(folder);
+    QCOMPARE(result.undo.lOld, (QStringList{shown + "keep.jpg", shown + "photo.jpg"}));
+    QCOMPARE(result.undo.lNew, (QStringList{shown + "keep.jpg", shown + "01.jpg"}));
+    QCOMPARE(result.undo.nativeNew, (QByteArrayList{folder + "keep.jpg", folder + "01.jpg"}));
+  }
+
+  void excludedFolder_isNeitherRenamedNorFailed() {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    Make(folder + "a.txt", "a");
+    const std::vector entries{Entry(folder, "sub"), Entry(folder, "a.txt")};
+    RenameOptions options; // folders shown, not worked on
+    const RenameRunResult result = RenameAllEntries(options, entries, {"<sub>", "b.txt"});
+    QCOMPARE(Listing(folder), (QStringList{"b.txt=a", "sub/"}));
+    QVERIFY(result.errors.isEmpty());
+    QCOMPARE(result.undo.size(), 1);
+  }
+
+  void filesGoneOrChangedMidRun_areFailuresAndTheRunGoesOn() {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    for (const char *name : {"a", "b", "c", "d"})
+      Make(folder + name, name);
+    const std::vector entries{Entry(folder, "a"), Entry(folder, "b"), Entry(folder, "c"), Entry(folder, "d")};
+    QVERIFY(QFile::remove(dir.filePath("b")));
+    QVERIFY(QFile::remove(dir.filePath("c")));
+    QVERIFY(QDir(dir.path()).mkdir("c")); // a folder now stands where the file was
+    const RenameRunResult result = RenameAllEntries(RenameOptions(), entries, {"a1.", "b1.", "c1.", "d1."});
+    QCOMPARE(result.errors.lidItems, (QStringList{"1", "2"}));
+    QCOMPARE(Listing(folder), (QStringList{"a1=a", "c/", "d1=d"}));
+  }
+
+  void nameNotValidUtf8_isRenamedFromItsBytesAndKeptWhenUnchanged() {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    Make(folder + "caf\xe9.txt", "latin");
+    Make(folder + "na\xefve.txt", "other");
+    FileListEntry first = Entry(folder, "caf\xe9.txt"), second = Entry(folder, "na\xefve.txt");
+    first.Caption = QStringLiteral("caf\uFFFD.txt"); // what a UTF-8 reading shows
+    second.Caption = QStringLiteral("na\uFFFDve.txt");
+    const std::vector entries{first, second};
+    const RenameRunResult result = RenameAllEntries(RenameOptions(), entries, {"cafe.txt", second.Caption});
+    QVERIFY(result.errors.isEmpty());
+    QCOMPARE(Read(folder + "cafe.txt"), QByteArray("latin"));
+    QCOMPARE(Read(folder + "na\xefve.txt"), QByteArray("other"));
+    QCOMPARE(result.undo.nativeOld, (QByteArrayList{folder + "caf\xe9.txt", folder + "na\xefve.txt"}));
+    QCOMPARE(result.undo.nativeNew.at(1), folder + "na\xefve.txt");
+    QCOMPARE(::unlink((folder + "na\xefve.txt").constData()), 0); // a name QDir cannot remove
+  }
+
+  void inPlaceRename_renamesOneEntryAndRefusesBadNames_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("new name") << "c.txt" << 0 << QStringList{"b.txt=b", "c.txt=a"};
+    QTest::newRow("own name") << "a.txt" << 0 << QStringList{"a.txt=a", "b.txt=b"};
+    QTest::newRow("taken") << "b.txt" << EEXIST << QStringList{"a.txt=a", "b.txt=b"};
+    QTest::newRow("slash") << "../a.txt" << EINVAL << QStringList{"a.txt=a", "b.txt=b"};
+    QTest::newRow("trailing dot kept as typed") << "a." << 0 << QStringList{"a.=a", "b.txt=b"};
+  }
+  void inPlaceRename_renamesOneEntryAndRefusesBadNames() {
+    QFETCH(QString, text);
+    QFETCH(int, error);
+    QFETCH(QStringList, after);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    Make(folder + "a.txt", "a");
+    Make(folder + "b.txt", "b");
+    const RenameStatus status = RenameInPlace(Entry(folder, "a.txt"), text);
+    QCOMPARE(status.error, error);
+    QCOMPARE(Listing(folder), after);
+  }
+};
+
+QTEST_GUILESS_MAIN(TestRenameRun)
+#include "tst_rename_run.moc"

@@ -1,0 +1,112 @@
+#include "engine/undo.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+FileListEntry Entry(const QByteArray &folder, const QByteArray &name) {
+  FileListEntry e;
+  e.Caption = QString::fromUtf8(name);
+  e.SubItems[SubFolder] = QString::fromUtf8(folder);
+  e.SubItems[SubFullPath] = QString::fromUtf8(folder + name);
+  e.SubItems[SubKind] = QStringLiteral("file");
+  e.NativePath = folder + name;
+  return e;
+}
+
+// Made and read by the bytes of the path, so that names that are not valid UTF-8 work too.
+void Make(const QByteArray &path, const QByteArray &content) {
+  FILE *f = std::fopen(path.constData(), "wb");
+  QVERIFY(f);
+  std::fwrite(content.constData(), 1, content.size(), f);
+  std::fclose(f);
+}
+
+QStringList Listing(const QString &folder) {
+  QStringList out;
+  for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::Files | QDir::Hidden, QDir::Name)) {
+    QFile f(info.filePath());
+    out << info.fileName() + '=' + (f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString());
+  }
+  return out;
+}
+
+} // namespace
+
+class TestUndo : public QObject {
+  Q_OBJECT
+  std::unique_ptr<QTemporaryDir> temporary;
+  QByteArray folder;
+  QString dirPath;
+
+  RenameRunResult Run(const QList<QByteArray> &names, const QStringList &lines) {
+    std::vector<FileListEntry> entries;
+    for (const QByteArray &name : names)
+      entries.push_back(Entry(folder, name));
+    return RenameAllEntries(RenameOptions(), entries, lines);
+  }
+
+private slots:
+  void init() {
+    temporary = std::make_unique<QTemporaryDir>();
+    dirPath = temporary->path();
+    folder = QFile::encodeName(dirPath) + '/';
+  }
+
+  void chain_comesBackWhole() {
+    Make(folder + "a", "A");
+    Make(folder + "b", "B");
+    const RenameRunResult run = Run({"b", "a"}, {"c.", "b."}); // b to c, then a to b
+    QVERIFY(run.errors.isEmpty());
+    QCOMPARE(Listing(dirPath), (QStringList{"b=A", "c=B"}));
+    const RenameErrorRecord failures = UndoRenames(run.undo);
+    QVERIFY(failures.isEmpty());
+    QCOMPARE(Listing(dirPath), (QStringList{"a=A", "b=B"}));
+  }
+
+  void collisionRun_undoRestoresOnlyTheRenamedOne() {
+    Make(folder + "a", "A");
+    Make(folder + "b", "B");
+    const RenameRunResult run = Run({"a", "b"}, {"c.", "c."});
+    QCOMPARE(run.errors.lidItems, QStringList{"1"});
+    QVERIFY(UndoRenames(run.undo).isEmpty());
+    QCOMPARE(Listing(dirPath), (QStringList{"a=A", "b=B"}));
+  }
+
+  void oldNameTakenOrFileGone_isReportedAndNothingIsReplaced() {
+    for (const char *name : {"a", "b", "c"})
+      Make(folder + name, name);
+    const RenameRunResult run = Run({"a", "b", "c"}, {"a1.", "b1.", "c1."});
+    QCOMPARE(run.undo.size(), 3);
+    Make(folder + "a", "newcomer");          // the old name is taken again
+    QVERIFY(QFile::remove(dirPath + "/c1")); // the renamed file is gone
+    const RenameErrorRecord failures = UndoRenames(run.undo);
+    QCOMPARE(failures.lidItems, (QStringList{"0", "2"}));
+    QCOMPARE(failures.lFileNames, (QStringList{run.undo.lNew[0], run.undo.lNew[2]}));
+    QCOMPARE(failures.reasons.size(), 2);
+    QCOMPARE(Listing(dirPath), (QStringList{"a=newcomer", "a1=a", "b=b"}));
+  }
+
+  void unchangedEntries_undoWithoutFailure() {
+    Make(folder + "a", "A");
+    Make(folder + "caf\xe9", "L");
+    const RenameRunResult run = Run({"a", "caf\xe9"}, {"a", "cafe."});
+    QVERIFY(run.errors.isEmpty());
+    QVERIFY(UndoRenames(run.undo).isEmpty());
+    struct stat st;
+    QCOMPARE(::lstat((folder + "caf\xe9").constData(), &st), 0);
+    QCOMPARE(::lstat((folder + "a").constData(), &st), 0);
+    QCOMPARE(::unlink((folder + "caf\xe9").constData()), 0); // a name QDir cannot remove
+  }
+};
+
+QTEST_GUILESS_MAIN(TestUndo)
+#include "tst_undo.moc"
