@@ -73,9 +73,9 @@ void FillPortugueseTexts(LanguageTexts &t) {
   t.sFileError = QStringLiteral("Ocorreu um erro com o arquivo selecionado");
 
   // Options menu
-  t.sMakeUndoBat = QStringLiteral("Criar .BAT para &desfazer");
+  t.sMakeUndoBat = QStringLiteral("Criar arquivo .BAT para &desfazer");
   t.sSavePreviewTxt = QStringLiteral("&Salvar pré-visualização em .TXT");
-  t.sMakeRenameBat = QStringLiteral("&Criar .BAT para renomear");
+  t.sMakeRenameBat = QStringLiteral("&Criar arquivo .BAT para renomear");
   t.sOpenOptions = QStringLiteral("&Abrir opções do ZR de .INI");
   t.sSaveOptions = QStringLiteral("Salvar opções do ZR em .INI");
   t.sOptions = QStringLiteral("&Opções");
