@@ -1,0 +1,53 @@
+// The no-overwrite rename behind every rename and undo: never replaces an existing file.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <sys/stat.h>
+
+// The system calls the rename is made of. Every call returns 0 on success or an errno value.
+// Tests derive from it to make a call fail (a file system that refuses a flag, a full disk).
+class FileSystemCalls {
+public:
+  virtual ~FileSystemCalls() = default;
+  // renameat2 with RENAME_NOREPLACE.
+  virtual int RenameNoReplace(const char *from, const char *to);
+  // Plain rename(2): replaces a target, so only called after checking that there is none.
+  virtual int Rename(const char *from, const char *to);
+  virtual int Link(const char *from, const char *to);
+  virtual int Unlink(const char *path);
+  virtual int LStat(const char *path, struct stat &st);
+  // stat(2), following a symbolic link.
+  virtual int Stat(const char *path, struct stat &st);
+  // Whether the folder lists an entry spelt exactly as name (byte for byte).
+  virtual bool FolderListsName(const char *folder, const QByteArray &name);
+};
+
+// The calls of the running system.
+FileSystemCalls &SystemFileSystemCalls();
+
+// Outcome of one rename: errno value 0 on success, with a readable text on failure.
+struct RenameStatus {
+  int error = 0;
+  QString message; // set for failures the system has no text for; else the errno text is used
+
+  bool ok() const { return error == 0; }
+  QString Text() const;
+  static RenameStatus Success() { return {}; }
+  static RenameStatus Failure(int error, const QString &message = {}) { return {error, message}; }
+};
+
+// Renames from to to (both full native paths) without ever replacing an existing file:
+// - the same path succeeds without touching the file (it must exist);
+// - where the file system refuses RENAME_NOREPLACE, a file is linked and unlinked and a folder
+//   (or a file on a file system without hard links) is renamed after checking that to is free;
+// - a change of letter case only, on a file system that ignores case (FAT, exFAT), goes through a
+//   temporary name in the same folder and so neither fails as "name taken" nor loses the file.
+RenameStatus SafeRename(const QByteArray &from, const QByteArray &to,
+                        FileSystemCalls &calls = SystemFileSystemCalls());
+
+// Everything after the last "/" of a path, or the whole path when it has none.
+QByteArray NativeFileName(const QByteArray &path);
+// The folder of a path up to and including its last "/"; empty when it has none.
+QByteArray NativeFolder(const QByteArray &path);
