@@ -3,6 +3,7 @@
 #include "engine/auto_number.h"
 #include "engine/option_rules.h"
 #include "engine/string_functions.h"
+#include "explorer/explorer_helpers.h"
 
 namespace {
 
@@ -93,10 +94,6 @@ bool TransformPart(QString &part, const PartOptions &p, const FileListEntry &ent
 }
 
 } // namespace
-
-bool IsDrivesFolder(const QString &directory) {
-  return directory.compare(QLatin1String("DRIVES"), Qt::CaseInsensitive) == 0;
-}
 
 QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunState &state) {
   const RenameOptions &o = sources.options;

@@ -25,9 +25,6 @@ struct RefreshSources {
   const PreviewTexts *texts = nullptr;    // nullptr: English
 };
 
-// True when the folder text names the drives view.
-bool IsDrivesFolder(const QString &directory);
-
 // Rebuilds the preview. Returns an empty text, or the error that stopped the refresh (the lines
 // made before it stay in the preview).
 QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunState &state);
