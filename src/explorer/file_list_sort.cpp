@@ -4,38 +4,51 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 namespace {
 
-// Orders UTF-16 text by code point (the order of its UTF-8 bytes); ASCII letters may be folded to
-// upper case first.
-int CompareText(QStringView a, QStringView b, bool foldAscii) {
-  const qsizetype n = std::min(a.size(), b.size());
+// The text upper-cased, as UTF-8: its bytes compare in the order of the code points.
+QByteArray UpperCaseKey(const QString &text) {
+  const QChar *chars = text.constData();
+  const qsizetype n = text.size();
+  bool ascii = true;
+  for (qsizetype i = 0; i < n && ascii; ++i)
+    ascii = chars[i].unicode() < 0x80;
+  if (!ascii)
+    return text.toUpper().toUtf8();
+  QByteArray key(n, Qt::Uninitialized);
+  char *out = key.data();
   for (qsizetype i = 0; i < n; ++i) {
-    char16_t ca = a[i].unicode(), cb = b[i].unicode();
-    if (foldAscii) {
-      if (ca >= 'a' && ca <= 'z')
-        ca -= 32;
-      if (cb >= 'a' && cb <= 'z')
-        cb -= 32;
-    }
-    if (ca == cb)
-      continue;
-    if (ca >= 0xD800 && cb >= 0xD800) {
-      // Surrogates stand for code points above every other unit.
-      ca = ca >= 0xE000 ? char16_t(ca - 0x800) : char16_t(ca + 0x2000);
-      cb = cb >= 0xE000 ? char16_t(cb - 0x800) : char16_t(cb + 0x2000);
-    }
-    return ca < cb ? -1 : 1;
+    char c = char(chars[i].unicode());
+    out[i] = (c >= 'a' && c <= 'z') ? char(c - 32) : c;
   }
+  return key;
+}
+
+// ASCII letters only made upper case, the rest unchanged: comparing text ignoring ASCII case.
+QByteArray AsciiFoldedKey(const QString &text) {
+  QByteArray key = text.toUtf8();
+  for (char &c : key)
+    if (c >= 'a' && c <= 'z')
+      c = char(c - 32);
+  return key;
+}
+
+int CompareBytes(const QByteArray &a, const QByteArray &b) {
+  const qsizetype n = std::min(a.size(), b.size());
+  const int c = n ? std::memcmp(a.constData(), b.constData(), size_t(n)) : 0;
+  if (c != 0)
+    return c < 0 ? -1 : 1;
   return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
 // What the comparison of one entry needs, worked out once per entry.
 struct SortKey {
   bool isFolder = false;
-  QString upperCaption;    // columns 0 and the ties of the text columns
+  QByteArray caption;      // the caption upper-cased: column 0 and the ties of the text columns
+  QByteArray text;         // the sub-item of a text column, ASCII letters upper-cased
   std::int64_t number = 0; // the size column
   double days = -INFINITY; // the date columns; an unreadable date sorts before every date
 };
@@ -56,9 +69,11 @@ SortKey KeyFor(const FileListEntry &e, int column) {
     CalendarFields fields;
     if (ParseDateTimeText(e.SubItems[size_t(column - 1)], fields))
       key.days = CalendarToDays(fields);
+  } else {
+    key.caption = UpperCaseKey(e.Caption);
+    if (column != 0)
+      key.text = AsciiFoldedKey(e.SubItems[size_t(std::clamp(column - 1, 0, SubItemCount - 1))]);
   }
-  if (!IsDateColumn(column) && column != 2)
-    key.upperCaption = e.Caption.toUpper();
   return key;
 }
 
@@ -66,25 +81,23 @@ int Sign(double value) {
   return value > 0 ? 1 : value < 0 ? -1 : 0;
 }
 
-int Compare(const FileListEntry &a, const SortKey &ka, const FileListEntry &b, const SortKey &kb, int column,
-            bool workWithFolders, bool descending) {
+int Compare(const SortKey &a, const SortKey &b, int column, bool workWithFolders, bool descending) {
   int result = 0;
-  if (!workWithFolders && ka.isFolder != kb.isFolder) {
-    result = ka.isFolder ? -1 : 1;
+  if (!workWithFolders && a.isFolder != b.isFolder) {
+    result = a.isFolder ? -1 : 1;
   } else if (column == 0) {
-    result = CompareText(ka.upperCaption, kb.upperCaption, false);
+    result = CompareBytes(a.caption, b.caption);
   } else if (column == 2) {
-    result = ka.number > kb.number ? 1 : ka.number < kb.number ? -1 : 0;
+    result = a.number > b.number ? 1 : a.number < b.number ? -1 : 0;
   } else if (IsDateColumn(column)) {
-    if (std::isinf(ka.days) || std::isinf(kb.days))
-      result = std::isinf(ka.days) == std::isinf(kb.days) ? 0 : std::isinf(ka.days) ? -1 : 1;
+    if (std::isinf(a.days) || std::isinf(b.days))
+      result = std::isinf(a.days) == std::isinf(b.days) ? 0 : std::isinf(a.days) ? -1 : 1;
     else // in days, rounded to a hundred-thousandth of a day
-      result = Sign(std::round((ka.days - kb.days) * 100000.0));
+      result = Sign(std::round((a.days - b.days) * 100000.0));
   } else {
-    const size_t sub = size_t(std::clamp(column - 1, 0, SubItemCount - 1));
-    result = CompareText(a.SubItems[sub], b.SubItems[sub], true);
+    result = CompareBytes(a.text, b.text);
     if (result == 0)
-      result = CompareText(ka.upperCaption, kb.upperCaption, false);
+      result = CompareBytes(a.caption, b.caption);
   }
   return descending ? -result : result;
 }
@@ -92,7 +105,7 @@ int Compare(const FileListEntry &a, const SortKey &ka, const FileListEntry &b, c
 } // namespace
 
 int TZelvoRenameFileListView::CompareEntries(const FileListEntry &a, const FileListEntry &b) const {
-  return Compare(a, KeyFor(a, m_sortColumn), b, KeyFor(b, m_sortColumn), m_sortColumn, m_workWithFolders,
+  return Compare(KeyFor(a, m_sortColumn), KeyFor(b, m_sortColumn), m_sortColumn, m_workWithFolders,
                  m_sortDescending);
 }
 
@@ -115,25 +128,38 @@ void TZelvoRenameFileListView::SortByColumn(int column) {
 
 void TZelvoRenameFileListView::SortEntries() {
   const size_t n = m_entries.size();
-  std::vector<SortKey> keys;
-  keys.reserve(n);
-  for (const FileListEntry &e : m_entries)
-    keys.push_back(KeyFor(e, m_sortColumn));
   std::vector<int> order(n);
-  std::iota(order.begin(), order.end(), 0);
-  // Stable: entries that compare equal keep the order they were listed in.
-  std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
-    return Compare(m_entries[size_t(x)], keys[size_t(x)], m_entries[size_t(y)], keys[size_t(y)], m_sortColumn,
-                   m_workWithFolders, m_sortDescending) < 0;
-  });
-  std::vector<FileListEntry> sorted;
-  sorted.reserve(n);
-  std::vector<int> newRow(n);
-  for (size_t i = 0; i < n; ++i) {
-    sorted.push_back(std::move(m_entries[size_t(order[i])]));
-    newRow[size_t(order[i])] = int(i);
+  {
+    std::vector<SortKey> keys;
+    keys.reserve(n);
+    for (const FileListEntry &e : m_entries)
+      keys.push_back(KeyFor(e, m_sortColumn));
+    std::iota(order.begin(), order.end(), 0);
+    // Entries that compare equal keep the order they were listed in.
+    std::sort(order.begin(), order.end(), [&](int x, int y) {
+      const int c =
+          Compare(keys[size_t(x)], keys[size_t(y)], m_sortColumn, m_workWithFolders, m_sortDescending);
+      return c != 0 ? c < 0 : x < y;
+    });
   }
-  m_entries = std::move(sorted);
+  // Move the entries into place cycle by cycle (order[i] is the old row of the entry for row i).
+  std::vector<int> newRow(n);
+  for (size_t i = 0; i < n; ++i)
+    newRow[size_t(order[i])] = int(i);
+  std::vector<bool> done(n, false);
+  for (size_t start = 0; start < n; ++start) {
+    if (done[start] || size_t(order[start]) == start)
+      continue;
+    FileListEntry held = std::move(m_entries[start]);
+    size_t row = start;
+    while (size_t(order[row]) != start) {
+      m_entries[row] = std::move(m_entries[size_t(order[row])]);
+      done[row] = true;
+      row = size_t(order[row]);
+    }
+    m_entries[row] = std::move(held);
+    done[row] = true;
+  }
   if (!m_inReset) {
     const QModelIndexList from = persistentIndexList();
     QModelIndexList to;

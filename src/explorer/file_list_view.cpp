@@ -238,6 +238,8 @@ void TZelvoRenameFileListView::Reload() {
       WalkSubfolders(folder, nativeFolder, patterns, fileMask, folderMask, m_entries);
   }
   m_listing.reset();
+  if (m_entries.capacity() > m_entries.size() + m_entries.size() / 4 + 64)
+    m_entries.shrink_to_fit();
   // Every reload ends sorted by name, ascending.
   m_sortColumn = 0;
   m_sortDescending = false;
