@@ -64,8 +64,6 @@ void TZelvoRenameFileListView::SetDirectory(const QString &directory) {
   QString folder = WithTrailingBackslash(directory);
   if (QDir::isRelativePath(folder))
     folder = WithTrailingBackslash(QDir::current().absoluteFilePath(folder));
-  if (folder == m_directory)
-    return;
   m_platform->Files->SetCurrentFolder(QFile::encodeName(folder));
   m_directory = folder;
   Reload();
@@ -310,7 +308,7 @@ int TZelvoRenameFileListView::columnCount(const QModelIndex &parent) const {
 }
 
 QVariant TZelvoRenameFileListView::data(const QModelIndex &index, int role) const {
-  if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+  if (!index.isValid() || index.row() >= Count() || index.column() >= NumColumns())
     return QVariant();
   const FileListEntry &e = m_entries[size_t(index.row())];
   const int column = index.column();
@@ -350,14 +348,13 @@ QVariant TZelvoRenameFileListView::headerData(int section, Qt::Orientation orien
 }
 
 Qt::ItemFlags TZelvoRenameFileListView::flags(const QModelIndex &index) const {
-  if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+  if (!index.isValid())
     return Qt::NoItemFlags;
   return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
 }
 
 bool TZelvoRenameFileListView::setData(const QModelIndex &index, const QVariant &value, int role) {
-  if (role != SelectedRole ||
-      !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+  if (role != SelectedRole || !index.isValid() || index.row() >= Count())
     return false;
   SetSelected(index.row(), value.toBool());
   return true;
