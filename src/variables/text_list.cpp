@@ -7,7 +7,7 @@
 namespace {
 
 QString DecodeText(const QByteArray &bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8);
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8.decode(bytes);
   if (!utf8.hasError())
     return text;

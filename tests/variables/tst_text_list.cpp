@@ -25,6 +25,8 @@ private slots:
     QTest::newRow("byte-order mark skipped") << QByteArray("\xef\xbb\xbfone\r\n") << QStringList{"one"};
     QTest::newRow("not UTF-8 reads as Latin-1")
         << QByteArray("caf\xe9\r\nna\xefve") << QStringList{"café", "naïve"};
+    QTest::newRow("cut sequence at the end reads as Latin-1")
+        << QByteArray("caf\xc3") << QStringList{"caf\u00c3"};
   }
   void bytes_splitIntoLines() {
     QFETCH(QByteArray, bytes);
