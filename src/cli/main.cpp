@@ -1,9 +1,30 @@
 // Command-line front end: renames the files of a folder with the same engine as the window.
+#include "cli/cli_arguments.h"
+#include "cli/cli_job.h"
+
 #include <QCoreApplication>
 #include <QTextStream>
 
 int main(int argc, char *argv[]) {
   QCoreApplication app(argc, argv);
-  QTextStream(stderr) << "zelvo-rename-cli: not built yet\n";
-  return 2;
+  QCoreApplication::setApplicationName(QStringLiteral("zelvo-rename-cli"));
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  const CliParse parse = ParseCliArguments(QCoreApplication::arguments().mid(1));
+  if (!parse.error.isEmpty()) {
+    err << "zelvo-rename-cli: " << parse.error << '\n';
+    return CliBadInput;
+  }
+  if (parse.arguments.help) {
+    out << CliUsage();
+    return CliDone;
+  }
+  if (parse.arguments.version) {
+    out << "zelvo-rename-cli (Zelvo Rename 2000) 4.2b\n";
+    return CliDone;
+  }
+  const int status = RunCliJob(parse.arguments, out, err);
+  out.flush();
+  err.flush();
+  return status;
 }

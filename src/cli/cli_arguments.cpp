@@ -1,0 +1,172 @@
+#include "cli/cli_arguments.h"
+
+QString CliUsage() {
+  return QStringLiteral(
+      "Usage: zelvo-rename-cli [OPTION]... FOLDER\n"
+      "Shows the new names of the files of FOLDER, and renames them.\n"
+      "\n"
+      "  --options FILE              load rename options from an options file\n"
+      "  --set FIELD=VALUE           set one rename option by its field name (tMask, opUpperCase,\n"
+      "                              tInsertBefore, rgTypeNumber, tManualNumber, opDirectory, cViewFolders,\n"
+      "                              cWorkWithFolders, bCheckOnlySelectedFiles, ...); flags take 1 or 0;\n"
+      "                              repeatable, applied in order after --options; a radio button set to 1\n"
+      "                              clears the others of its group\n"
+      "  --recursive                 also list the files of all subfolders (folders are then not listed)\n"
+      "  --sort COLUMN[:desc]        sort by a column (0 name, 1 path, 2 size, 3 type, 4 extension,\n"
+      "                              5 created, 6 modified, 7 accessed, 8 attributes)\n"
+      "  --select LIST               select entries by position, 0-based, comma-separated\n"
+      "  --text-list FILE            the lines of the text list\n"
+      "  --now \"YYYY-MM-DD HH:MM:SS\" the current date and time the date variables see\n"
+      "  --seed N                    seed of the random names\n"
+      "  --lines                     print exactly the new names, one per entry, and nothing else\n"
+      "  --rename                    rename the files; print each failure; exit status 1 if any failed\n"
+      "  --rename-script FILE        write the rename script instead of renaming\n"
+      "  --undo-script FILE          with --rename: write the undo script of that run\n"
+      "  --save-preview FILE         write the new names as a text file\n"
+      "  --help                      show this help\n"
+      "  --version                   show the version\n"
+      "\n"
+      "Exit status: 0 done, 1 some files were not renamed, 2 bad usage or bad input.\n");
+}
+
+namespace {
+
+bool ParseIndexList(const QString &text, QList<int> &out) {
+  for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+    bool ok = false;
+    const int index = part.trimmed().toInt(&ok);
+    if (!ok || index < 0)
+      return false;
+    out.append(index);
+  }
+  return true;
+}
+
+} // namespace
+
+CliParse ParseCliArguments(const QStringList &args) {
+  CliParse parse;
+  CliArguments &a = parse.arguments;
+  QStringList folders;
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    const QString &arg = args.at(i);
+    // Options with a value take it from the next argument or after "=".
+    QString name = arg;
+    std::optional<QString> inlineValue;
+    if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('='))) {
+      const qsizetype eq = arg.indexOf(QLatin1Char('='));
+      name = arg.left(eq);
+      inlineValue = arg.mid(eq + 1);
+    }
+    auto value = [&](QString &out) {
+      if (inlineValue) {
+        out = *inlineValue;
+        return true;
+      }
+      if (i + 1 >= args.size()) {
+        parse.error = QStringLiteral("option %1 needs a value").arg(name);
+        return false;
+      }
+      out = args.at(++i);
+      return true;
+    };
+    QString v;
+    if (name == QLatin1String("--help") || name == QLatin1String("-h")) {
+      a.help = true;
+    } else if (name == QLatin1String("--version")) {
+      a.version = true;
+    } else if (name == QLatin1String("--recursive")) {
+      a.recursive = true;
+    } else if (name == QLatin1String("--lines")) {
+      a.lines = true;
+    } else if (name == QLatin1String("--rename")) {
+      a.rename = true;
+    } else if (name == QLatin1String("--options")) {
+      if (!value(a.optionsFile))
+        return parse;
+    } else if (name == QLatin1String("--text-list")) {
+      if (!value(a.textListFile))
+        return parse;
+    } else if (name == QLatin1String("--rename-script")) {
+      if (!value(a.renameScript))
+        return parse;
+    } else if (name == QLatin1String("--undo-script")) {
+      if (!value(a.undoScript))
+        return parse;
+    } else if (name == QLatin1String("--save-preview")) {
+      if (!value(a.savePreview))
+        return parse;
+    } else if (name == QLatin1String("--set")) {
+      if (!value(v))
+        return parse;
+      const qsizetype eq = v.indexOf(QLatin1Char('='));
+      if (eq <= 0) {
+        parse.error = QStringLiteral("--set takes FIELD=VALUE, not '%1'").arg(v);
+        return parse;
+      }
+      a.settings.append({v.left(eq), v.mid(eq + 1)});
+    } else if (name == QLatin1String("--sort")) {
+      if (!value(v))
+        return parse;
+      QString column = v;
+      if (v.endsWith(QLatin1String(":desc"))) {
+        a.sortDescending = true;
+        column.chop(5);
+      } else if (v.endsWith(QLatin1String(":asc"))) {
+        column.chop(4);
+      }
+      bool ok = false;
+      const int c = column.toInt(&ok);
+      if (!ok || c < 0 || c > 8) {
+        parse.error =
+            QStringLiteral("--sort takes a column from 0 to 8, optionally with :desc, not '%1'").arg(v);
+        return parse;
+      }
+      a.sortColumn = c;
+    } else if (name == QLatin1String("--select")) {
+      if (!value(v))
+        return parse;
+      if (!ParseIndexList(v, a.selection)) {
+        parse.error = QStringLiteral("--select takes positions from 0, separated by commas, not '%1'").arg(v);
+        return parse;
+      }
+    } else if (name == QLatin1String("--now")) {
+      if (!value(v))
+        return parse;
+      QDateTime now = QDateTime::fromString(v, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+      if (!now.isValid()) {
+        parse.error = QStringLiteral("--now takes \"YYYY-MM-DD HH:MM:SS\", not '%1'").arg(v);
+        return parse;
+      }
+      a.now = now;
+    } else if (name == QLatin1String("--seed")) {
+      if (!value(v))
+        return parse;
+      bool ok = false;
+      const quint32 seed = v.toUInt(&ok);
+      if (!ok) {
+        parse.error = QStringLiteral("--seed takes a whole number from 0 to 4294967295, not '%1'").arg(v);
+        return parse;
+      }
+      a.seed = seed;
+    } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+      parse.error = QStringLiteral("unknown option '%1'").arg(arg);
+      return parse;
+    } else {
+      folders.append(arg);
+    }
+  }
+  if (a.help || a.version)
+    return parse;
+  if (folders.size() != 1) {
+    parse.error = folders.isEmpty() ? QStringLiteral("no FOLDER given (try --help)")
+                                    : QStringLiteral("only one FOLDER may be given");
+    return parse;
+  }
+  a.folder = folders.first();
+  if (!a.undoScript.isEmpty() && !a.rename)
+    parse.error = QStringLiteral("--undo-script needs --rename");
+  else if (!a.renameScript.isEmpty() && a.rename)
+    parse.error = QStringLiteral("--rename-script writes the renames instead of doing them: drop --rename");
+  return parse;
+}

@@ -1,0 +1,149 @@
+#include "cli/cli_job.h"
+
+#include "engine/batch_scripts.h"
+#include "engine/option_fields.h"
+#include "engine/preview.h"
+#include "engine/rename_run.h"
+#include "explorer/explorer_helpers.h"
+#include "explorer/file_list_view.h"
+#include "settings/options_file.h"
+#include "variables/text_list.h"
+#include "variables/variable_expander.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Sorts the list by a column in a direction, whatever its order was.
+void SortList(TZelvoRenameFileListView &list, int column, bool descending) {
+  if (list.SortColumn() != column)
+    list.SortByColumn(column); // ascending
+  if (list.SortDescending() != descending)
+    list.SortByColumn(column); // the same column again reverses
+}
+
+// The table a user reads: every entry with its new name, the changing ones marked, and a count.
+void PrintTable(QTextStream &out, const RenameOptions &options, const std::vector<FileListEntry> &entries,
+                const QStringList &lines) {
+  int changing = 0;
+  qsizetype width = 0;
+  for (const FileListEntry &e : entries)
+    width = qMax(width, e.Caption.size());
+  width = qMin<qsizetype>(width, 48);
+  for (size_t i = 0; i < entries.size(); ++i) {
+    const FileListEntry &e = entries[i];
+    const QString &line = lines.at(qsizetype(i));
+    const bool changes = !IsExcludedFromRun(options, e) && NameOnDisk(line, e.Caption) != e.Caption;
+    changing += changes ? 1 : 0;
+    out << (changes ? "* " : "  ") << e.Caption.leftJustified(width) << "  ->  " << line << '\n';
+  }
+  out << changing << " of " << entries.size() << " names change\n";
+}
+
+QString WriteFile(const QString &path, const QByteArray &bytes) {
+  return WriteWholeFile(path, bytes);
+}
+
+} // namespace
+
+int RunCliJob(const CliArguments &a, QTextStream &out, QTextStream &err) {
+  auto fail = [&](const QString &message) {
+    err << "zelvo-rename-cli: " << message << '\n';
+    return int(CliBadInput);
+  };
+
+  // The options: defaults, then the options file, then every --set in order.
+  RenameOptions options;
+  if (!a.optionsFile.isEmpty()) {
+    const QString error = LoadOptionsFile(a.optionsFile, options);
+    if (!error.isEmpty())
+      return fail(error);
+  }
+  for (const auto &[field, value] : a.settings) {
+    const QString error = SetOptionFromText(options, field, value);
+    if (!error.isEmpty())
+      return fail(error);
+  }
+  if (a.recursive)
+    options.cViewFolders = false;
+
+  const QFileInfo folder(a.folder);
+  if (!folder.isDir())
+    return fail(QStringLiteral("no such folder: \"%1\"").arg(a.folder));
+
+  VariableExpander expansion;
+  if (a.now)
+    expansion.SetNow(*a.now);
+  if (a.seed)
+    expansion.SetSeed(*a.seed);
+  if (!a.textListFile.isEmpty()) {
+    TextList textList;
+    const TextList::LoadResult loaded = textList.Load(a.textListFile);
+    if (!loaded.ok())
+      return fail(loaded.error);
+    expansion.SetTextListLines(textList.Lines());
+  }
+
+  // The list, set up as the window sets it before the folder is opened, so it is read once.
+  TZelvoRenameFileListView list;
+  list.SetMask(options.tMask.isEmpty() ? QStringLiteral("*.*") : options.tMask);
+  list.SetShowFolders(options.cViewFolders);
+  list.SetShowFilenames(options.cViewFiles);
+  list.SetWorkWithFolders(options.cWorkWithFolders);
+  list.SetDirectory(WithTrailingBackslash(folder.absoluteFilePath()));
+  if (a.recursive)
+    list.SetRecurseDirs(true);
+  if (a.sortColumn)
+    SortList(list, *a.sortColumn, a.sortDescending);
+  for (int index : a.selection) {
+    if (index >= list.Count())
+      return fail(
+          QStringLiteral("--select: there is no entry %1 (the list has %2)").arg(index).arg(list.Count()));
+    list.SetSelected(index, true);
+  }
+
+  Preview preview;
+  RefreshRunState state;
+  const std::vector<FileListEntry> &entries = list.Entries();
+  const QString error = UpdateAll({options, entries, list.Directory(), &expansion, nullptr}, preview, state);
+  if (!error.isEmpty())
+    return fail(error);
+  const QStringList &lines = preview.lZelvoList;
+
+  if (a.lines) {
+    for (const QString &line : lines)
+      out << line << '\n';
+  } else {
+    PrintTable(out, options, entries, lines);
+  }
+  out.flush();
+
+  if (!a.savePreview.isEmpty()) {
+    const QString writeError = WriteFile(a.savePreview, MakePreviewText(lines));
+    if (!writeError.isEmpty())
+      return fail(writeError);
+  }
+  if (!a.renameScript.isEmpty()) {
+    const ScriptText script = MakeRenameScript(options, entries, lines);
+    const QString writeError = WriteFile(a.renameScript, script.text);
+    if (!writeError.isEmpty())
+      return fail(writeError);
+    for (qsizetype i : script.leftOut)
+      err << "zelvo-rename-cli: left out of the script (a name holds a quote or a line break): "
+          << entries[size_t(i)].SubItems[SubFullPath] << '\n';
+  }
+  if (!a.rename)
+    return CliDone;
+
+  const RenameRunResult run = RenameAllEntries(options, entries, lines);
+  for (qsizetype i = 0; i < run.errors.size(); ++i)
+    err << run.errors.lFileNames.at(i) << "  (" << run.errors.reasons.value(i) << ")\n";
+  if (!a.undoScript.isEmpty()) {
+    const QString writeError = WriteFile(a.undoScript, MakeUndoScript(run.undo).text);
+    if (!writeError.isEmpty())
+      return fail(writeError);
+  }
+  if (!a.lines)
+    out << run.undo.size() << " renamed, " << run.errors.size() << " not renamed\n";
+  return run.errors.isEmpty() ? CliDone : CliSomeFailed;
+}

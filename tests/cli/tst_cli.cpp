@@ -1,0 +1,215 @@
+#include "cli/cli_arguments.h"
+#include "cli/cli_job.h"
+
+#include <QtTest>
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  QString out;
+  QString err;
+};
+
+CliRun Run(const QStringList &args) {
+  CliRun run;
+  const CliParse parse = ParseCliArguments(args);
+  if (!parse.error.isEmpty()) {
+    run.status = CliBadInput;
+    run.err = parse.error;
+    return run;
+  }
+  QTextStream out(&run.out);
+  QTextStream err(&run.err);
+  run.status = RunCliJob(parse.arguments, out, err);
+  out.flush();
+  err.flush();
+  return run;
+}
+
+void Touch(const QString &path, const QByteArray &bytes = {}) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+QStringList Names(const QString &folder) {
+  return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
+class TestCli : public QObject {
+  Q_OBJECT
+private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void badInput_exitsWithStatusTwo_data() {
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown field") << QStringList{"--set", "opNothing=1"} << "unknown field";
+    QTest::newRow("flag not 0 or 1") << QStringList{"--set", "opUpperCase=2"} << "1 or 0";
+    QTest::newRow("crop not a number")
+        << QStringList{"--set", "opLeftCutChars=1", "--set", "tLeftCutChars=abc"}
+        << "'abc' is not a valid integer value";
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "unknown option";
+    QTest::newRow("bad date") << QStringList{"--now", "yesterday"} << "--now";
+    QTest::newRow("select beyond list") << QStringList{"--select", "7"} << "no entry 7";
+    QTest::newRow("undo script without rename") << QStringList{"--undo-script", "u.bat"} << "--rename";
+  }
+  void badInput_exitsWithStatusTwo() {
+    QFETCH(QStringList, extra);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    Touch(dir.filePath("a.txt"));
+    const CliRun run = Run(extra << dir.path());
+    QCOMPARE(run.status, int(CliBadInput));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(Names(dir.path()), QStringList{"a.txt"});
+  }
+
+  void missingFolder_exitsWithStatusTwo() {
+    const CliRun run = Run({"/no/such/folder/anywhere"});
+    QCOMPARE(run.status, int(CliBadInput));
+    QVERIFY(run.err.contains("no such folder"));
+  }
+
+  void lines_printExactlyThePreview() {
+    QTemporaryDir dir;
+    for (const char *name : {"b.txt", "a.jpg", "README"})
+      Touch(dir.filePath(name));
+    QDir(dir.path()).mkdir("sub");
+    const CliRun run = Run({"--set", "opUpperCase=1", "--lines", dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QCOMPARE(run.out, QStringLiteral("<sub>\nA.jpg\nB.txt\nREADME.\n"));
+  }
+
+  void table_marksChangesAndCounts() {
+    QTemporaryDir dir;
+    Touch(dir.filePath("KEEP.txt"));
+    Touch(dir.filePath("low.txt"));
+    const CliRun run = Run({"--set", "opUpperCase=1", dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QVERIFY(run.out.contains(QRegularExpression("\\* low.txt\\s+->  LOW.txt")));
+    QVERIFY(run.out.contains(QRegularExpression("(^|\n)  KEEP.txt\\s+->  KEEP.txt")));
+    QVERIFY(run.out.contains("1 of 2 names change"));
+    QCOMPARE(Names(dir.path()), QStringList({"KEEP.txt", "low.txt"})); // nothing renamed
+  }
+
+  void rename_prefixesEveryFileAndWritesUndoScript() {
+    QTemporaryDir dir;
+    Touch(dir.filePath("one.txt"));
+    Touch(dir.filePath("two"));
+    const QString undo = dir.filePath("undo/Undo.bat");
+    QDir(dir.path()).mkdir("undo");
+    const CliRun run = Run({"--set", "opInsertBefore=1", "--set", "tInsertBefore=x_", "--set",
+                            "tMask=*.txt;two", "--rename", "--undo-script", undo, dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QCOMPARE(Names(dir.path()), QStringList({"undo", "x_one.txt", "x_two"})); // no trailing dot
+    QFile f(undo);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString folder = QDir(dir.path()).absolutePath() + QLatin1Char('/');
+    QCOMPARE(QString::fromUtf8(f.readAll()), QStringLiteral("REN \"%1x_one.txt\" \"one.txt\"\r\n"
+                                                            "REN \"%1x_two\" \"two\"\r\n")
+                                                 .arg(folder));
+  }
+
+  void rename_collisionFailsWithStatusOneAndLosesNothing() {
+    QTemporaryDir dir;
+    Touch(dir.filePath("a.txt"), "first");
+    Touch(dir.filePath("b.txt"), "second");
+    const CliRun run = Run({"--set", "opReplace=1", "--set", "tChangeFilename=same", "--rename", dir.path()});
+    QCOMPARE(run.status, int(CliSomeFailed));
+    QCOMPARE(Names(dir.path()), QStringList({"b.txt", "same.txt"}));
+    QVERIFY(run.err.contains(QDir(dir.path()).absoluteFilePath("b.txt")));
+    QFile kept(dir.filePath("same.txt"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("first"));
+  }
+
+  void noOption_renameChangesNothing() {
+    QTemporaryDir dir;
+    for (const char *name : {"a.txt", "noext", ".hidden", "trail."})
+      Touch(dir.filePath(name));
+    const QStringList before = Names(dir.path());
+    const CliRun run = Run({"--rename", dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QCOMPARE(Names(dir.path()), before);
+  }
+
+  void renameScript_writesWithoutRenaming() {
+    QTemporaryDir dir;
+    Touch(dir.filePath("a.txt"));
+    QTemporaryDir out;
+    const QString script = out.filePath("RenameIt.bat");
+    const CliRun run = Run({"--set", "opUpperCase=1", "--rename-script", script, dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QCOMPARE(Names(dir.path()), QStringList{"a.txt"});
+    QFile f(script);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(),
+             QStringLiteral("REN \"%1/a.txt\" \"A.txt\"\r\n").arg(QDir(dir.path()).absolutePath()).toUtf8());
+  }
+
+  void selectAndSort_decideWhoIsRenamed() {
+    QTemporaryDir dir;
+    Touch(dir.filePath("a.txt"), "1");
+    Touch(dir.filePath("b.txt"), "333");
+    Touch(dir.filePath("c.txt"), "22");
+    // Sorted by size, largest first: b (3), c (2), a (1); only the first two are selected.
+    const CliRun run = Run({"--sort", "2:desc", "--select", "0,1", "--set", "bCheckOnlySelectedFiles=1",
+                            "--set", "opABeforeFilename=1", "--lines", dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QCOMPARE(run.out, QStringLiteral("01b.txt\n02c.txt\na.txt\n"));
+  }
+
+  void recursive_listsSubfolderFilesAndRestartsNumbers() {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("sub");
+    Touch(dir.filePath("a.txt"));
+    Touch(dir.filePath("sub/b.txt"));
+    Touch(dir.filePath("sub/c.txt"));
+    const CliRun run = Run({"--recursive", "--set", "opAAfterFilename=1", "--lines", dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QCOMPARE(run.out, QStringLiteral("a01.txt\nb01.txt\nc02.txt\n"));
+  }
+
+  void savePreview_writesEveryLineWithCrLf() {
+    QTemporaryDir dir;
+    Touch(dir.filePath("x.txt"));
+    QDir(dir.path()).mkdir("sub");
+    QTemporaryDir out;
+    const CliRun run = Run({"--save-preview", out.filePath("Preview.txt"), dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QFile f(out.filePath("Preview.txt"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("<sub>\r\nx.txt\r\n"));
+  }
+
+  void optionsFileThenSet_appliedInOrder() {
+    QTemporaryDir dir;
+    Touch(dir.filePath("photo.jpg"));
+    QTemporaryDir out;
+    const QString ini = out.filePath("opts.ini");
+    Touch(ini, "[Filename]\r\nCase 2=1\r\nInsert Before=1\r\nInsert Before text=\" a \"\r\n");
+    CliRun run = Run({"--options", ini, "--lines", dir.path()});
+    QCOMPARE(run.out, QStringLiteral(" A PHOTO.jpg\n"));
+    run = Run({"--options", ini, "--set", "opLowerCase=1", "--lines", dir.path()});
+    QCOMPARE(run.out, QStringLiteral(" a photo.jpg\n"));
+  }
+
+  void textListAndVariables_fromFiles() {
+    QTemporaryDir dir;
+    Touch(dir.filePath("a.txt"));
+    Touch(dir.filePath("b.txt"));
+    QTemporaryDir out;
+    Touch(out.filePath("list.txt"), "first\r\nsecond\r\n");
+    const CliRun run = Run({"--text-list", out.filePath("list.txt"), "--set", "opReplace=1", "--set",
+                            "tChangeFilename=\\T", "--lines", dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QCOMPARE(run.out, QStringLiteral("first.txt\nsecond.txt\n"));
+  }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
