@@ -1,5 +1,6 @@
 #include "explorer/date_time_formats.h"
 #include "explorer/explorer_helpers.h"
+#include "explorer/shell_helpers.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -172,6 +173,31 @@ private slots:
     QCOMPARE(SmallIconKey(dir.path()), QStringLiteral("folder"));
     QCOMPARE(OpenIconKey(dir.path()), QStringLiteral("folder-open"));
     QCOMPARE(SmallIconKey(QStringLiteral("/x/readme.txt")), QStringLiteral("text-plain"));
+  }
+  void shellRename_neverReplaces() {
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a")), b = dir.filePath(QStringLiteral("b"));
+    for (const QString &path : {a, b}) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    bool aborted = false;
+    QString message;
+    QVERIFY(!ShellFileOperation(kShellRename, a, aborted, b, &message));
+    QVERIFY(!message.isEmpty());
+    QVERIFY(QFile::exists(a) && QFile::exists(b));
+    const QString c = dir.filePath(QStringLiteral("c"));
+    QVERIFY(ShellFileOperation(kShellRename, a, aborted, c, &message));
+    QVERIFY(!QFile::exists(a) && QFile::exists(c));
+    aborted = true;
+    QVERIFY(!ShellFileOperation(kShellRename, c, aborted, a));
+    QVERIFY(QFile::exists(c));
+  }
+
+  void shellOpen_reportsFailure() {
+    QString message;
+    QVERIFY(!ShellOpen(QStringLiteral("open"), QString(), QString(), QString(), &message));
+    QCOMPARE(message, QStringLiteral("ERROR - Can't open file  "));
   }
 };
 
