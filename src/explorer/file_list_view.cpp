@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 std::uint32_t FileAttrBits(TFileAttr attr) {
   switch (attr) {
   case ftReadOnly:
@@ -59,7 +61,7 @@ void TZelvoRenameFileListView::SetDirectory(const QString &directory) {
     Reload();
     return;
   }
-  if (!FolderExists(directory))
+  if (directory.isEmpty() || !m_platform->Files->FolderExists(QFile::encodeName(directory)))
     return;
   QString folder = WithTrailingBackslash(directory);
   if (QDir::isRelativePath(folder))
@@ -267,14 +269,24 @@ void TZelvoRenameFileListView::AppendEntries(std::vector<FileListEntry> &&added)
 // ---- Selection and focus
 
 void TZelvoRenameFileListView::SetSelected(int index, bool selected) {
-  if (index < 0 || index >= Count())
+  if (index < 0 || index >= Count() || m_entries[size_t(index)].Selected == selected)
     return;
   m_entries[size_t(index)].Selected = selected;
+  emit dataChanged(this->index(index, 0), this->index(index, std::max(0, NumColumns() - 1)), {SelectedRole});
 }
 
 void TZelvoRenameFileListView::ClearSelection() {
-  for (FileListEntry &e : m_entries)
-    e.Selected = false;
+  int first = -1, last = -1;
+  for (int i = 0; i < Count(); ++i) {
+    FileListEntry &e = m_entries[size_t(i)];
+    if (e.Selected) {
+      e.Selected = false;
+      first = first < 0 ? i : first;
+      last = i;
+    }
+  }
+  if (first >= 0)
+    emit dataChanged(index(first, 0), index(last, std::max(0, NumColumns() - 1)), {SelectedRole});
 }
 
 std::vector<int> TZelvoRenameFileListView::SelectedIndexes() const {

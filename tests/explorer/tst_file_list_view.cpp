@@ -406,7 +406,14 @@ private slots:
     QPersistentModelIndex first(list.index(0, 0));
     list.SortByColumn(0);
     QCOMPARE(first.row(), list.Count() - 1); // folders move to the end
+    QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
+    QVERIFY(list.setData(list.index(1, 0), true, TZelvoRenameFileListView::SelectedRole));
+    QVERIFY(list.data(list.index(1, 2), TZelvoRenameFileListView::SelectedRole).toBool());
     list.sort(3, Qt::DescendingOrder);
+    QCOMPARE(list.SortColumn(), 3);
+    QVERIFY(list.SortDescending());
+    list.ClearSelection();
+    QCOMPARE(changed.count(), 2);
     list.AddEntries(QStringLiteral("*.txt"), AttrArchive);
     QCOMPARE(list.Count(), 5);
     list.SetLanguage(2);
