@@ -1,0 +1,130 @@
+#include "engine/rename_session.h"
+
+#include "engine/batch_scripts.h"
+#include "engine/option_rules.h"
+#include "engine/undo.h"
+#include "explorer/explorer_helpers.h"
+#include "explorer/file_list_view.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// A mask no file matches: setting it and then the real mask makes the list read the folder again.
+const QString kNothingMask = QStringLiteral("ZelvoRenameemaneRovleZ");
+
+} // namespace
+
+RenameSession::RenameSession(RenameOptions &options, TZelvoRenameFileListView &list, TextExpansion *expansion)
+    : m_options(options), m_list(list), m_expansion(expansion) {}
+
+QString RenameSession::UpdateAll() {
+  return ::UpdateAll({m_options, m_list.Entries(), m_list.Directory(), m_expansion, m_previewTexts},
+                     m_preview, m_state);
+}
+
+QString RenameSession::OptionChanged() {
+  if (::OptionChanged(m_options) == RefreshReaction::UpdateAll)
+    return UpdateAll();
+  PutMessage(m_preview, m_previewTexts);
+  return {};
+}
+
+QString RenameSession::LanguageChanged() {
+  m_preview.PreviewValid = true;
+  return OptionChanged();
+}
+
+void RenameSession::ReloadList() {
+  m_list.SetMask(kNothingMask);
+  m_list.SetMask(m_options.tMask.isEmpty() ? QStringLiteral("*.*") : m_options.tMask);
+}
+
+void RenameSession::EnsurePreview() {
+  if (!m_preview.PreviewValid)
+    UpdateAll();
+}
+
+RenameErrorRecord RenameSession::RenameAll() {
+  if (IsDrivesFolder(m_list.Directory()))
+    return {};
+  EnsurePreview();
+  const RenameRunResult run = RenameAllEntries(m_options, m_list.Entries(), m_preview.lZelvoList);
+  m_undo = run.undo;
+  m_options.ResetAfterRename();
+  ReloadList();
+  UpdateAll();
+  m_undoAvailable = true;
+  return run.errors;
+}
+
+RenameErrorRecord RenameSession::Undo() {
+  RenameErrorRecord failures = UndoRenames(m_undo);
+  ReloadList();
+  m_undoAvailable = false;
+  UpdateAll();
+  return failures;
+}
+
+bool RenameSession::EditInPlace(int index, QString &text) {
+  if (index < 0 || index >= m_list.Count())
+    return false;
+  const FileListEntry &entry = m_list.Entry(index);
+  if (!RenameInPlace(entry, text).ok()) {
+    text = entry.Caption;
+    return false;
+  }
+  if (index < m_preview.lZelvoList.size())
+    m_preview.lZelvoList[index] = text;
+  UpdateAll();
+  return true;
+}
+
+SaveOutcome RenameSession::Save(const QString &chosenPath, const SaveTarget &target, const QByteArray &bytes,
+                                bool scriptNotice, const Confirm &confirmOverwrite) {
+  SaveOutcome outcome;
+  outcome.path = WithRequiredExtension(chosenPath, target);
+  const QString folder = QDir::currentPath();
+  if (QFileInfo::exists(outcome.path)) {
+    const QString question = m_texts.sSelectedFile + QStringLiteral(" \"") + outcome.path +
+                             QStringLiteral("\" ") + m_texts.sAlreadyExists;
+    if (!confirmOverwrite || !confirmOverwrite(question)) {
+      outcome.kind = SaveOutcome::Declined;
+      return outcome;
+    }
+  }
+  const QString error = WriteWholeFile(outcome.path, bytes);
+  if (!error.isEmpty()) {
+    outcome.kind = SaveOutcome::Failed;
+    outcome.message = error;
+    return outcome;
+  }
+  outcome.message = scriptNotice ? m_texts.sFile + QStringLiteral(": \"") + outcome.path +
+                                       QStringLiteral("\" ") + m_texts.sSaved + QLatin1Char('.')
+                                 : QStringLiteral("File: \"") + outcome.path + QStringLiteral("\" Saved");
+  // A file written into the listed folder shows up in the list.
+  QDir::setCurrent(folder);
+  ReloadList();
+  UpdateAll();
+  return outcome;
+}
+
+SaveOutcome RenameSession::SavePreviewText(const QString &chosenPath, const Confirm &confirmOverwrite) {
+  EnsurePreview();
+  return Save(chosenPath, kPreviewTextTarget, MakePreviewText(m_preview.lZelvoList), false, confirmOverwrite);
+}
+
+SaveOutcome RenameSession::SaveRenameScript(const QString &chosenPath, const Confirm &confirmOverwrite) {
+  EnsurePreview();
+  // The drives view pairs no entry with a line: the script is empty.
+  const QByteArray bytes = IsDrivesFolder(m_list.Directory())
+                               ? QByteArray()
+                               : MakeRenameScript(m_options, m_list.Entries(), m_preview.lZelvoList).text;
+  return Save(chosenPath, kRenameScriptTarget, bytes, true, confirmOverwrite);
+}
+
+SaveOutcome RenameSession::SaveUndoScript(const QString &chosenPath, const Confirm &confirmOverwrite) {
+  EnsurePreview();
+  return Save(chosenPath, kUndoScriptTarget, MakeUndoScript(m_undo).text, true, confirmOverwrite);
+}
