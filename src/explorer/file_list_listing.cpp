@@ -127,8 +127,8 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
     QString caption = QString::fromUtf8(item.Name);
     if (!everyName && !namePattern.Matches(caption))
       continue;
-    m_platform->Files->Stat(*listing, item);
-    if (!PassesMask(item.Attributes, mask))
+    // An item that vanished since the folder was read is left out.
+    if (!m_platform->Files->Stat(*listing, item) || !PassesMask(item.Attributes, mask))
       continue;
     const bool isFolder = item.Attributes & AttrDirectory;
     (isFolder ? m_numFolders : m_numFiles)++;

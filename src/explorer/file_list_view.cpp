@@ -40,6 +40,10 @@ TZelvoRenameFileListView::TZelvoRenameFileListView(QObject *parent, const Platfo
   SetShortDateFormat(QStringLiteral("dd/mm/yyyy"));
   SetLongTimeFormat(QStringLiteral("hh:nn"));
   LoadExplorerTexts(0);
+  // The folder view's columns until the first reload chooses.
+  m_inReset = true;
+  BuildFileColumns();
+  m_inReset = false;
 }
 
 TZelvoRenameFileListView::~TZelvoRenameFileListView() = default;

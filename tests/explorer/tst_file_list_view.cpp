@@ -327,6 +327,7 @@ private slots:
     TZelvoRenameFileListView list(nullptr, &platform);
     QCOMPARE(list.Directory(), QStringLiteral("Drives"));
     QCOMPARE(list.Count(), 0); // nothing is listed before the first reload
+    QCOMPARE(list.NumColumns(), 9);
     list.Reload();
     QCOMPARE(list.NumColumns(), 2);
     QCOMPARE(list.headerData(1, Qt::Horizontal).toString(), QStringLiteral("Type"));
