@@ -134,13 +134,44 @@ void TZelvoRenameFileListView::SortEntries() {
     keys.reserve(n);
     for (const FileListEntry &e : m_entries)
       keys.push_back(KeyFor(e, m_sortColumn));
-    std::iota(order.begin(), order.end(), 0);
+    // The first bytes of each key (or the size) as a number settle most comparisons without
+    // reaching into the keys; equal ones fall back to the whole comparison.
+    struct Item {
+      std::uint64_t prefix;
+      int row;
+      bool folder;
+    };
+    const bool dates = IsDateColumn(m_sortColumn);
+    std::vector<Item> items(n);
+    for (size_t i = 0; i < n; ++i) {
+      const SortKey &k = keys[i];
+      std::uint64_t prefix = 0;
+      if (m_sortColumn == 2) {
+        prefix = std::uint64_t(k.number) ^ (std::uint64_t(1) << 63);
+      } else if (!dates) {
+        const QByteArray &bytes = m_sortColumn == 0 ? k.caption : k.text;
+        for (qsizetype b = 0; b < 8; ++b)
+          prefix = (prefix << 8) | (b < bytes.size() ? std::uint8_t(bytes[b]) : 0);
+      }
+      items[i] = Item{prefix, int(i), k.isFolder};
+    }
+    const int column = m_sortColumn;
+    const bool workWithFolders = m_workWithFolders, descending = m_sortDescending;
     // Entries that compare equal keep the order they were listed in.
-    std::sort(order.begin(), order.end(), [&](int x, int y) {
-      const int c =
-          Compare(keys[size_t(x)], keys[size_t(y)], m_sortColumn, m_workWithFolders, m_sortDescending);
-      return c != 0 ? c < 0 : x < y;
+    std::sort(items.begin(), items.end(), [&](const Item &x, const Item &y) {
+      int c;
+      if (!workWithFolders && x.folder != y.folder)
+        c = x.folder ? -1 : 1;
+      else if (!dates && x.prefix != y.prefix)
+        c = x.prefix < y.prefix ? -1 : 1;
+      else
+        c = Compare(keys[size_t(x.row)], keys[size_t(y.row)], column, workWithFolders, false);
+      if (descending)
+        c = -c;
+      return c != 0 ? c < 0 : x.row < y.row;
     });
+    for (size_t i = 0; i < n; ++i)
+      order[i] = items[i].row;
   }
   // Move the entries into place cycle by cycle (order[i] is the old row of the entry for row i).
   std::vector<int> newRow(n);
