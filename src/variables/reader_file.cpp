@@ -1,5 +1,7 @@
 #include "variables/reader_file.h"
 
+#include "explorer/file_list_entry.h"
+
 #include <QFile>
 #include <QStringDecoder>
 
@@ -9,6 +11,13 @@
 #include <unistd.h>
 
 ReaderPath::ReaderPath(const QString &path) : native(QFile::encodeName(path)) {}
+
+ReaderPath EntryReaderPath(const FileListEntry &entry) {
+  if (!entry.NativePath.isEmpty()) {
+    return ReaderPath(entry.NativePath);
+  }
+  return ReaderPath(entry.SubItem(SubFullPath));
+}
 
 QString ReaderText(QByteArrayView bytes) {
   bool ascii = true;

@@ -60,6 +60,8 @@ constexpr qint32 Power2(int n) {
   return static_cast<qint32>(quint32{1} << n);
 }
 
+struct FileListEntry;
+
 // Where a reader finds its file: a path as text, or the file system's own bytes of the path (for
 // names that are not valid UTF-8). Either converts implicitly, so every reader takes both.
 struct ReaderPath {
@@ -67,3 +69,6 @@ struct ReaderPath {
   ReaderPath(const QByteArray &nativePath) : native(nativePath) {}
   QByteArray native;
 };
+
+// The path of a file list entry: its own bytes when it has them, otherwise its full path text.
+ReaderPath EntryReaderPath(const FileListEntry &entry);

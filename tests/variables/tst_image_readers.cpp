@@ -1,5 +1,7 @@
 #include "variables/image_readers.h"
 
+#include "explorer/file_list_entry.h"
+
 #include "variables/support_reader_files.h"
 
 #include <QtTest>
@@ -340,16 +342,28 @@ private slots:
   void readers_nativePathNotUtf8_isRead() {
     QTemporaryDir dir;
     const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9.bmp";
-    // Write through the native name itself so the bytes of the name stay as they are.
+    // Written through the native name itself so the bytes of the name stay as they are.
     FILE *out = ::fopen(native.constData(), "wb");
     QVERIFY(out != nullptr);
     const QByteArray bytes = Bmp(33, 44, 8);
     QCOMPARE(::fwrite(bytes.constData(), 1, size_t(bytes.size()), out), size_t(bytes.size()));
     ::fclose(out);
-    const ReaderResult<ImageHeaderInfo> result = ReadBmpHeader(native);
+    FileListEntry entry;
+    entry.SubItems[SubFullPath] = QFile::decodeName(native);
+    entry.NativePath = native;
+    const ReaderResult<ImageHeaderInfo> byBytes = ReadBmpHeader(native);
+    const ReaderResult<ImageHeaderInfo> byEntry = ReadBmpHeader(EntryReaderPath(entry));
     ::unlink(native.constData());
-    QCOMPARE(result.value, (ImageHeaderInfo{33, 44, 8, 256}));
-    QVERIFY(!result.ReaderFailed);
+    QCOMPARE(byBytes.value, (ImageHeaderInfo{33, 44, 8, 256}));
+    QVERIFY(!byBytes.ReaderFailed);
+    QCOMPARE(byEntry.value, byBytes.value);
+  }
+
+  void entryReaderPath_withoutNativePath_usesFullPath() {
+    QTemporaryDir dir;
+    FileListEntry entry;
+    entry.SubItems[SubFullPath] = WriteFile(dir, QStringLiteral("\u00e9t\u00e9.gif"), Gif(5, 6, 128));
+    QCOMPARE(ReadGifHeader(EntryReaderPath(entry)).value, (ImageHeaderInfo{5, 6, 1, 2}));
   }
 };
 

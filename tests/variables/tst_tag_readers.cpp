@@ -167,9 +167,9 @@ private slots:
     QTest::newRow("title runs to the first closing tag")
         << QByteArray("<title>one <title>two</title>.............") << QStringLiteral("one <title>two")
         << false;
-    QTest::newRow("opening tag too near the end")
-        << QByteArray("<title>abcdefgh") + QByteArray("<title>x</title>.........")
-        << QStringLiteral("abcdefgh<title>x") << false;
+    // The opening "<" needs 16 bytes after it, one more than an empty title element and one byte.
+    QTest::newRow("opening tag too near the end") << QByteArray("<title></title>.") << QString() << true;
+    QTest::newRow("opening tag just far enough") << QByteArray("<title></title>..") << QString() << false;
     QTest::newRow("closing tag after 2048 bytes")
         << QByteArray("<title>") + QByteArray(2040, 'a') + "</title>......" << QString() << true;
     QTest::newRow("utf-8 title") << QByteArray("<title>Caf\xc3\xa9</title>........")
