@@ -234,6 +234,15 @@ QChar TimeSeparator() {
   return QLatin1Char(':');
 }
 
+bool DateTimeTextHasSeconds() {
+  State &s = Formats();
+  for (const std::vector<Token> *tokens : {&Tokens(s.Date, s.ShortDate), &Tokens(s.Time, s.LongTime)})
+    for (const Token &t : *tokens)
+      if (t.Kind == Tok::Second || t.Kind == Tok::Milli)
+        return true;
+  return false;
+}
+
 QString FormatCalendar(const QString &format, const CalendarFields &fields) {
   QString out;
   Write(out, Compile(format), fields);

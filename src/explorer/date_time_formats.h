@@ -16,6 +16,10 @@ void SetLongTimeFormat(const QString &format);
 QChar DateSeparator();
 QChar TimeSeparator();
 
+// Whether the short date or long time format writes seconds or milliseconds; when neither does,
+// every instant of one minute gives the same date text.
+bool DateTimeTextHasSeconds();
+
 // The fields written with a format.
 QString FormatCalendar(const QString &format, const CalendarFields &fields);
 

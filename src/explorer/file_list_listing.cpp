@@ -1,6 +1,7 @@
 // Listing a folder, its subfolders and the drives into file list entries.
 #include "explorer/file_list_listing.h"
 
+#include "explorer/date_time_formats.h"
 #include "explorer/explorer_helpers.h"
 #include "platform/name_mask.h"
 
@@ -69,24 +70,38 @@ FolderListing *TZelvoRenameFileListView::Listing::ListingFor(const QByteArray &f
   return cached.get();
 }
 
-const TypeInfo &TZelvoRenameFileListView::Listing::TypeFor(ItemKind kind, QString &extension) {
+TZelvoRenameFileListView::Listing::Listing(const Platform &platform)
+    : platform(platform), datesToTheMinute(!DateTimeTextHasSeconds()) {}
+
+const TypeInfo &TZelvoRenameFileListView::Listing::TypeFor(ItemKind kind, QStringView extension,
+                                                           QString &sharedExtension) {
   if (kind != ItemKind::File) {
+    sharedExtension = extension.toString();
     auto &slot = byKind[size_t(kind)];
     if (!slot)
       slot = platform.Types->ForKind(kind);
     return *slot;
   }
-  auto it = byExtension.find(extension);
-  if (it == byExtension.end())
-    it = byExtension.insert(extension, platform.Types->ForExtension(extension));
-  extension = it.key();
-  return it.value();
+  // Files of one folder mostly share a few extensions: the last one is checked first.
+  if (!lastType || extension != lastExtension) {
+    const QString key = extension.toString();
+    auto it = byExtension.find(key);
+    if (it == byExtension.end())
+      it = byExtension.insert(key, platform.Types->ForExtension(key));
+    lastExtension = it.key();
+    lastType = &it.value();
+  }
+  sharedExtension = lastExtension;
+  return *lastType;
 }
 
 QString TZelvoRenameFileListView::Listing::DateText(const FileTime &time) {
   if (!time.Valid)
     return QString();
-  const std::int64_t key = time.Seconds * 1000 + time.Nanoseconds / 1000000;
+  // Within one minute the text is the same unless the formats show seconds.
+  const std::int64_t key = datesToTheMinute
+                               ? (time.Seconds >= 0 ? time.Seconds / 60 : (time.Seconds - 59) / 60)
+                               : time.Seconds * 1000 + time.Nanoseconds / 1000000;
   DateSlot &slot = dates[size_t(key) % dates.size()];
   if (slot.key != key) {
     slot.key = key;
@@ -132,8 +147,11 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
       continue;
     const bool isFolder = item.Attributes & AttrDirectory;
     (isFolder ? m_numFolders : m_numFiles)++;
-    QString extension = ExtensionOf(caption);
-    const TypeInfo &type = m_listing->TypeFor(item.Kind, extension);
+    // The extension: everything after the last ".".
+    const qsizetype dot = caption.lastIndexOf(QLatin1Char('.'));
+    const QStringView extensionView = dot < 0 ? QStringView() : QStringView(caption).mid(dot + 1);
+    QString extension;
+    const TypeInfo &type = m_listing->TypeFor(item.Kind, extensionView, extension);
     FileListEntry e;
     e.SubItems[SubFolder] = folder;
     e.SubItems[SubSize] = m_listing->SizeText(item.Size);

@@ -12,14 +12,14 @@
 #include <optional>
 
 struct TZelvoRenameFileListView::Listing {
-  explicit Listing(const Platform &platform) : platform(platform) {}
+  explicit Listing(const Platform &platform);
 
   // The folder's listing; the last one read is kept, so that listing a folder once per pattern (and
   // once more for its subfolders) reads it once. Null when the folder cannot be read.
   FolderListing *ListingFor(const QByteArray &folder);
   // The type of an item: per extension for files, per kind otherwise; each asked once per reload.
-  // extension is replaced by the shared copy kept with the type.
-  const TypeInfo &TypeFor(ItemKind kind, QString &extension);
+  // sharedExtension receives a copy of extension shared by every entry.
+  const TypeInfo &TypeFor(ItemKind kind, QStringView extension, QString &sharedExtension);
   QString DateText(const FileTime &time);
   QString SizeText(std::uint64_t size);
 
@@ -33,6 +33,9 @@ struct TZelvoRenameFileListView::Listing {
     QString text;
   };
   std::array<DateSlot, 256> dates;
+  bool datesToTheMinute = true;       // the date texts show no seconds
+  const TypeInfo *lastType = nullptr; // the type of the last file, and its extension
+  QString lastExtension;
   std::uint64_t lastSize = ~std::uint64_t(0);
   QString lastSizeText;
 };

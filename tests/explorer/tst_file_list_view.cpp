@@ -1,3 +1,4 @@
+#include "explorer/date_time_formats.h"
 #include "explorer/explorer_texts.h"
 #include "explorer/file_list_view.h"
 #include "platform/linux_file_system.h"
@@ -317,7 +318,12 @@ private slots:
     list.SortByColumn(6);
     list.SortByColumn(6);
     QCOMPARE(Captions(list), QStringList({"a", "b", "c"})); // equal ones keep their order
+    // A time format with seconds tells apart the times of one minute.
+    SetLongTimeFormat(QStringLiteral("hh:nn:ss"));
     list.SetDateFormat(dfDMY);
+    QCOMPARE(Find(list, "a")->SubItems[SubModified], QStringLiteral("04/03/2021 05:06:50"));
+    QCOMPARE(Find(list, "b")->SubItems[SubModified], QStringLiteral("04/03/2021 05:06:05"));
+    SetLongTimeFormat(QStringLiteral("hh:nn"));
   }
 
   void drivesView_listsEveryVolume() {
