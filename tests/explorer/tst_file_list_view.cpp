@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -394,12 +396,23 @@ private slots:
   void nonUtf8Name_isListedWithItsBytes() {
     QTemporaryDir dir;
     const QByteArray path = MakeRawNamedFile(dir.path(), QByteArray("caf\xe9 \xff.txt"));
+    const QByteArray folder = QFile::encodeName(dir.path()) + QByteArray("/d\xe9j\xe0");
+    QCOMPARE(::mkdir(folder.constData(), 0755), 0);
+    const QByteArray inner = folder + "/inner.txt";
+    ::close(::open(inner.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644));
     TZelvoRenameFileListView list;
+    list.SetShowFolders(false);
     list.SetDirectory(dir.path());
     QCOMPARE(list.Count(), 1);
     QCOMPARE(list.Entry(0).NativePath, path);
     QCOMPARE(list.Entry(0).SubItems[SubExtension], QStringLiteral("txt"));
-    QCOMPARE(::unlink(list.Entry(0).NativePath.constData()), 0);
+    // The walk enters a folder whose name is not UTF-8 and keeps the exact path of what it finds.
+    list.SetRecurseDirs(true);
+    QCOMPARE(list.Count(), 2);
+    QCOMPARE(Find(list, "inner.txt")->NativePath, inner);
+    for (const QByteArray &raw : {inner, path})
+      QCOMPARE(::unlink(raw.constData()), 0);
+    QCOMPARE(::rmdir(folder.constData()), 0);
   }
 
   void model_passesItemModelChecks() {
