@@ -124,7 +124,6 @@ private slots:
         << ParseFn(ParseBmpHeader) << Put(Bmp(640, 480, 24), 0, "BA") << zero << true;
     QTest::newRow("bmp truncated after width")
         << ParseFn(ParseBmpHeader) << Bmp(640, 480, 24).left(20) << ImageHeaderInfo{640, 0, 0, 1} << false;
-    QTest::newRow("bmp empty") << ParseFn(ParseBmpHeader) << QByteArray() << zero << true;
 
     QTest::newRow("gif packed 247") << ParseFn(ParseGifHeader) << Gif(320, 200, 247)
                                     << ImageHeaderInfo{320, 200, 8, 256} << false;
@@ -151,8 +150,6 @@ private slots:
         << ParseFn(ParsePcxHeader) << Pcx(5, 0, 2, 0, 1, 1) << ImageHeaderInfo{65534, 1, 1, 2} << false;
     QTest::newRow("pcx bits kept to 8 bits")
         << ParseFn(ParsePcxHeader) << Pcx(0, 0, 0, 0, 8, 33) << ImageHeaderInfo{1, 1, 8, 256} << false;
-    QTest::newRow("pcx without planes byte") << ParseFn(ParsePcxHeader) << Pcx(0, 0, 99, 0, 8, 3).left(64)
-                                             << ImageHeaderInfo{100, 1, 0, 1} << false;
     QTest::newRow("pcx wrong signature")
         << ParseFn(ParsePcxHeader) << Put(Pcx(0, 0, 1, 1, 8, 1), 0, "\x0b") << zero << true;
 
@@ -172,8 +169,6 @@ private slots:
                                 << ImageHeaderInfo{10, 20, 32, 0} << false;
     QTest::newRow("png palette 4") << ParseFn(ParsePngHeader) << Png(10, 20, 4, 3)
                                    << ImageHeaderInfo{10, 20, 4, 16} << false;
-    QTest::newRow("png grey alpha 8")
-        << ParseFn(ParsePngHeader) << Png(1, 1, 8, 4) << ImageHeaderInfo{1, 1, 8, 256} << false;
     QTest::newRow("png rgba 8") << ParseFn(ParsePngHeader) << Png(1, 1, 8, 6)
                                 << ImageHeaderInfo{1, 1, 24, 16777216} << false;
     QTest::newRow("png unknown colour type")

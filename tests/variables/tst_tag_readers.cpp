@@ -45,7 +45,6 @@ private slots:
     QTest::newRow("latin-1") << QByteArray("Caf\xe9") << QStringLiteral("Caf\u00e9");
     QTest::newRow("cut utf-8 sequence") << QByteArray("ab\xc3") << QStringLiteral("ab\u00c3");
     QTest::newRow("overlong zero") << QByteArray("a\xc0\x80") << QStringLiteral("a\u00c0\u0080");
-    QTest::newRow("surrogate half") << QByteArray("\xed\xa0\x80") << QStringLiteral("\u00ed\u00a0\u0080");
     QTest::newRow("byte order mark kept") << QByteArray("\xef\xbb\xbfx") << QStringLiteral("\ufeffx");
     QTest::newRow("zero byte kept") << QByteArray("a\0b", 3) << QStringView(u"a\0b", 3).toString();
   }
