@@ -58,6 +58,21 @@ public:
   bool Ready(const QByteArray &) override { return true; }
 };
 
+// Type names that count the questions asked.
+class CountingTypes final : public TypeNames {
+public:
+  TypeInfo ForExtension(const QString &extension) override {
+    asked << extension;
+    return TypeInfo{extension + QStringLiteral(" file"), QStringLiteral("icon-") + extension};
+  }
+  TypeInfo ForKind(ItemKind) override {
+    ++kinds;
+    return TypeInfo{QStringLiteral("other"), QStringLiteral("other")};
+  }
+  QStringList asked;
+  int kinds = 0;
+};
+
 constexpr std::int64_t k2021_03_04_0506 = 1614834360; // 2021-03-04 05:06:00 UTC
 
 } // namespace
@@ -128,6 +143,26 @@ private slots:
     QCOMPARE(Find(list, ".profile")->SubItems[SubExtension], QStringLiteral("profile"));
     QCOMPARE(Find(list, "locked.txt")->SubItems[SubAttributes], QStringLiteral("AR"));
     QCOMPARE(Find(list, "pipe")->SubItems[SubAttributes], QStringLiteral("S"));
+  }
+
+  void typeNames_askedOncePerExtensionPerReload() {
+    QTemporaryDir dir;
+    for (const char *name : {"a.txt", "b.jpg", "c.txt", "d.txt", "e.jpg", "f"})
+      MakeFile(dir.path(), QString::fromLatin1(name));
+    MakeFolder(dir.path(), QStringLiteral("g"));
+    MakeFolder(dir.path(), QStringLiteral("h"));
+    CountingTypes types;
+    Platform platform = DefaultPlatform();
+    platform.Types = &types;
+    TZelvoRenameFileListView list(nullptr, &platform);
+    list.SetDirectory(dir.path());
+    types.asked.sort();
+    QCOMPARE(types.asked, QStringList({"", "jpg", "txt"}));
+    QCOMPARE(types.kinds, 1); // every folder shares one answer
+    QCOMPARE(Find(list, "c.txt")->SubItems[SubType], QStringLiteral("txt file"));
+    QCOMPARE(Find(list, "e.jpg")->IconKey, QStringLiteral("icon-jpg"));
+    list.Reload(); // nothing is kept between reloads
+    QCOMPARE(types.asked.size(), 6);
   }
 
   void mask_listsMatchesOfEachPattern_data() {
