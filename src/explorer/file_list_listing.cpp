@@ -127,13 +127,15 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
   const NamePattern namePattern(pattern);
   const bool everyName = pattern == QLatin1String("*") || pattern == QLatin1String("*.*");
   const bool wantFolders = mask & AttrDirectory;
-  // Room for every item that may match, so that the entries are not moved while they grow.
+  // Room for every item that may be added, so that the entries are not moved while they grow.
   size_t possible = 0;
   for (const FolderItem &item : listing->Items)
-    possible +=
-        (item.IsSymlink || item.Kind == ItemKind::Unknown || (item.Kind == ItemKind::Folder) == wantFolders);
+    if ((item.IsSymlink || item.Kind == ItemKind::Unknown ||
+         (item.Kind == ItemKind::Folder) == wantFolders) &&
+        (everyName || namePattern.Matches(QString::fromUtf8(item.Name))))
+      ++possible;
   if (out.size() + possible > out.capacity())
-    out.reserve(std::max(out.size() + possible, out.capacity() * 2));
+    out.reserve(std::max(out.size() + possible, out.capacity() + out.capacity() / 2));
   bool added = false;
   for (FolderItem &item : listing->Items) {
     // The kind the listing gave settles most items without a stat.
