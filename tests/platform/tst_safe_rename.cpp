@@ -257,6 +257,17 @@ private slots:
     QCOMPARE(folder.Names(), (QByteArrayList{"other.jpg", "PHOTO.JPG"}));
   }
 
+  void otherCaseHardLink_onCaseSensitiveFolder_isStillTaken() {
+    // Same inode under a name that differs only in case: a real second name, not another spelling.
+    QTemporaryDir dir;
+    const QByteArray lower = QFile::encodeName(dir.filePath("a.txt")),
+                     upper = QFile::encodeName(dir.filePath("A.txt"));
+    Make(lower, "A");
+    QCOMPARE(::link(lower.constData(), upper.constData()), 0);
+    QCOMPARE(SafeRename(lower, upper).error, EEXIST);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"A.txt", "a.txt"}));
+  }
+
   void caseOnlyChange_onRealExfat() {
     if (exfatMount.isEmpty())
       QSKIP("no exFAT folder can be made here (needs root, losetup, mkfs.exfat and exfat-fuse)");
