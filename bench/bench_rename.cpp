@@ -36,7 +36,7 @@ QByteArray MakeFiles(const QString &base, int count, const char *label) {
     }
     ::close(fd);
   }
-  ::sync();  // start the timed part with the journal written out, the same for both sides
+  ::sync(); // start the timed part with the journal written out, the same for both sides
   return folder;
 }
 
