@@ -96,6 +96,19 @@ void FillEnglishTexts(LanguageTexts &t) {
   t.sManual = QStringLiteral("Manual");
 
   // Variables menu
+  FillEnglishVariablesMenuTexts(t);
+
+  // Variables menu: file list columns; then the no-accents option
+  t.sName = QStringLiteral("Name");
+  t.sPath = QStringLiteral("Path");
+  t.sSize = QStringLiteral("Size");
+  t.sType = QStringLiteral("Type");
+  t.sAttributes = QStringLiteral("Attributes");
+  t.sNoAccents = QStringLiteral("No Accents");
+}
+
+// The variables menu from sGraphics to sInsertLine: English in every table but Spanish and Catalan.
+void FillEnglishVariablesMenuTexts(LanguageTexts &t) {
   t.sGraphics = QStringLiteral("Graphics");
   t.sMP3 = QStringLiteral("MP3");
   t.sHTML = QStringLiteral("HTML");
@@ -138,12 +151,4 @@ void FillEnglishTexts(LanguageTexts &t) {
   t.sFormatted = QStringLiteral("Formatted");
   t.sOpenEditor = QStringLiteral("Open Editor");
   t.sInsertLine = QStringLiteral("Insert Line from Editor");
-
-  // Variables menu: file list columns; then the no-accents option
-  t.sName = QStringLiteral("Name");
-  t.sPath = QStringLiteral("Path");
-  t.sSize = QStringLiteral("Size");
-  t.sType = QStringLiteral("Type");
-  t.sAttributes = QStringLiteral("Attributes");
-  t.sNoAccents = QStringLiteral("No Accents");
 }

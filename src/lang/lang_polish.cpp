@@ -96,48 +96,7 @@ void FillPolishTexts(LanguageTexts &t) {
   t.sManual = QStringLiteral("Ręcznie");
 
   // Variables menu: this table keeps the English captions from sGraphics to sInsertLine.
-  t.sGraphics = QStringLiteral("Graphics");
-  t.sMP3 = QStringLiteral("MP3");
-  t.sHTML = QStringLiteral("HTML");
-  t.sN64Roms = QStringLiteral("Nintendo 64 Roms");
-  t.sManualNumber = QStringLiteral("Manual Number");
-  t.sFileDate = QStringLiteral("File_Date");
-  t.sColumnData = QStringLiteral("Column Data");
-  t.sExternalData = QStringLiteral("Data from External File");
-  t.sWidth = QStringLiteral("Width");
-  t.sHeight = QStringLiteral("Height");
-  t.sColorsAbbrev = QStringLiteral("Colors (Abreviate)");
-  t.sColors = QStringLiteral("Colors");
-  t.sBits = QStringLiteral("Bits");
-  t.sTitle = QStringLiteral("Title");
-  t.sArtist = QStringLiteral("Artist");
-  t.sAlbum = QStringLiteral("Album");
-  t.sYear = QStringLiteral("Year");
-  t.sComment = QStringLiteral("Comment");
-  t.sRandomName = QStringLiteral("Random Name");
-  t.sCharacters = QStringLiteral("Characters");
-  t.sDecimal = QStringLiteral("Decimal");
-  t.sHexadecimal = QStringLiteral("Hexadecimal");
-  t.sOctal = QStringLiteral("Octal");
-  t.sBinary = QStringLiteral("Binary");
-  t.sExcelMode = QStringLiteral("Excel Mode");
-  t.sExcelNumbers = QStringLiteral("Excel Numbers");
-  t.sManualChars = QStringLiteral("Numbers from Manual Autonumbering");
-  t.sCurrentZeroFill = QStringLiteral("Current Zero Fill");
-  t.sTodayDate = QStringLiteral("Today Date");
-  t.sYY = QStringLiteral("YY");
-  t.sMM = QStringLiteral("MM");
-  t.sDD = QStringLiteral("DD");
-  t.sHH = QStringLiteral("HH");
-  t.sMin = QStringLiteral("MM");
-  t.sWithoutExtension = QStringLiteral("Without Extension");
-  t.sIdentical = QStringLiteral("Identical");
-  t.sInMegabytes = QStringLiteral("In Megabytes");
-  t.sInKilobytes = QStringLiteral("In Kilobytes");
-  t.sUnformatted = QStringLiteral("Unformatted");
-  t.sFormatted = QStringLiteral("Formatted");
-  t.sOpenEditor = QStringLiteral("Open Editor");
-  t.sInsertLine = QStringLiteral("Insert Line from Editor");
+  FillEnglishVariablesMenuTexts(t);
 
   // Variables menu: file list columns; then the no-accents option
   t.sName = QStringLiteral("Nazwa");

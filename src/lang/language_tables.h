@@ -12,3 +12,6 @@ void FillGermanTexts(LanguageTexts &t);
 void FillPortugueseTexts(LanguageTexts &t);
 void FillItalianTexts(LanguageTexts &t);
 void FillPolishTexts(LanguageTexts &t);
+
+// The English captions of the variables menu, shared by the tables that do not translate them.
+void FillEnglishVariablesMenuTexts(LanguageTexts &t);
