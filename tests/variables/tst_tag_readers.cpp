@@ -1,5 +1,7 @@
 #include "variables/tag_readers.h"
 
+#include "variables/image_readers.h"
+
 #include "variables/support_reader_files.h"
 
 #include <QtTest>
@@ -210,6 +212,33 @@ private slots:
         ReadN64Title(WriteFile(dir, QStringLiteral("a.z64"), file));
     QCOMPARE(result.value.title, title);
     QCOMPARE(result.ReaderFailed, failed);
+  }
+
+  void readers_closeFileOnEveryPath() {
+    QTemporaryDir dir;
+    const QList<QByteArray> contents{QByteArray(), QByteArray("short"), QByteArray(5000, 'x'),
+                                     QByteArray(300, '\0') + Id3("Song", "", "", "", ""),
+                                     Cont("T", "A", "C")};
+    QStringList paths{dir.filePath(QStringLiteral("missing")), dir.path()};
+    for (qsizetype i = 0; i < contents.size(); ++i) {
+      paths.append(WriteFile(dir, QStringLiteral("f%1").arg(i), contents[i]));
+    }
+    const auto openFiles = [] {
+      return QDir(QStringLiteral("/proc/self/fd"))
+          .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+          .size();
+    };
+    const qsizetype before = openFiles();
+    for (const QString &path : paths) {
+      ReadMp3Tag(path);
+      ReadRealTag(path);
+      ReadHtmlTitle(path);
+      ReadN64Title(path);
+      for (const char *ext : {"bmp", "gif", "tga", "psd", "tif", "jpg", "pcx", "lbm", "png"}) {
+        ReadPictureHeader(QLatin1String(ext), path);
+      }
+    }
+    QCOMPARE(openFiles(), before);
   }
 
   void readers_missingFile_giveEmptyTexts() {
