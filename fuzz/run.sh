@@ -2,6 +2,7 @@
 # Builds the reader fuzz targets with clang and runs each for the given number of seconds.
 # Usage: fuzz/run.sh SECONDS [JOBS]   (JOBS targets run side by side, default 1)
 # Builds in build-fuzz/, seeds in fuzz/corpus/<target>/, crashes in fuzz/out/<target>/.
+# Inputs go up to 12000 bytes so that the 8192-byte JPEG scan is covered.
 set -euo pipefail
 
 seconds=${1:?usage: fuzz/run.sh SECONDS [JOBS]}
@@ -45,7 +46,7 @@ status=0
 run_one() {
   local target=$1 log=$build/$1.log
   mkdir -p "$here/out/$target" "$build/corpus-$target"
-  if "$build/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 \
+  if "$build/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=1024 -max_len=12000 -print_final_stats=1 \
       -artifact_prefix="$here/out/$target/" "$build/corpus-$target" "$here/corpus/$target" >"$log" 2>&1; then
     result=clean
   else
