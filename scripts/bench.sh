@@ -9,7 +9,7 @@ scripts/build.sh >/dev/null
 printf '%-10s | %s\n' "source" "row"
 printf '%-10s-+-%s\n' "----------" "--------------------------------------------------------------------------"
 for bench in build/bench/bench_*; do
-  [ -x "$bench" ] || continue
+  [ -f "$bench" ] && [ -x "$bench" ] || continue
   name=$(basename "$bench")
   "$bench" 2>&1 | sed "s/^/$(printf '%-10s | ' "${name#bench_}")/"
 done

@@ -44,6 +44,20 @@ QString WriteFile(const QString &path, const QByteArray &bytes) {
   return WriteWholeFile(path, bytes);
 }
 
+// Whether the new names or the order need the sizes, times, types or attributes of the files. A
+// variable may stand in any text option, and a replaced text may bring one into a name part.
+bool NeedsDetails(const RenameOptions &o, const CliArguments &a) {
+  if (a.sortColumn && *a.sortColumn != 0 && *a.sortColumn != 1 && *a.sortColumn != 4)
+    return true;
+  if (o.opReplaceText || o.opReplaceTextEx)
+    return true;
+  for (const QString *text : {&o.tChangeFilename, &o.tInsertBefore, &o.tInsertAfter, &o.tChangeFileNameEx,
+                              &o.tInsertBeforeEx, &o.tInsertAfterEx})
+    if (text->contains(QLatin1Char('\\')))
+      return true;
+  return false;
+}
+
 } // namespace
 
 int RunCliJob(const CliArguments &a, QTextStream &out, QTextStream &err) {
@@ -86,6 +100,7 @@ int RunCliJob(const CliArguments &a, QTextStream &out, QTextStream &err) {
 
   // The list, set up as the window sets it before the folder is opened, so it is read once.
   TZelvoRenameFileListView list;
+  list.SetReadDetails(NeedsDetails(options, a));
   list.SetMask(options.tMask.isEmpty() ? QStringLiteral("*.*") : options.tMask);
   list.SetShowFolders(options.cViewFolders);
   list.SetShowFilenames(options.cViewFiles);

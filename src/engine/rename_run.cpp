@@ -67,16 +67,15 @@ QString ShownFolder(const FileListEntry &entry) {
   return folder.isEmpty() || folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
-// Whether the entry is still what the list says it is: present, and a folder when listed as one.
-RenameStatus CheckStillListed(const FileListEntry &entry, const QByteArray &oldPath, FileSystemCalls &calls) {
+// Whether the item at path is still what the list says the entry is: present, and a folder when
+// listed as one.
+RenameStatus CheckStillListed(const FileListEntry &entry, const QByteArray &path, FileSystemCalls &calls) {
   const QString &kind = entry.SubItem(SubKind);
-  if (kind == QLatin1String("drv"))
-    return RenameStatus::Failure(EPERM, QStringLiteral("A drive cannot be renamed"));
   if (kind != QLatin1String("dir") && kind != QLatin1String("file"))
     return RenameStatus::Success();
   struct stat st;
-  if (const int error = calls.Stat(oldPath.constData(), st)) {
-    if (calls.LStat(oldPath.constData(), st) != 0) // a link whose target is gone counts as a file
+  if (const int error = calls.Stat(path.constData(), st)) {
+    if (calls.LStat(path.constData(), st) != 0) // a link whose target is gone counts as a file
       return RenameStatus::Failure(error);
   }
   if (S_ISDIR(st.st_mode) != entry.IsFolder())
@@ -88,13 +87,26 @@ RenameStatus CheckStillListed(const FileListEntry &entry, const QByteArray &oldP
 
 RenameStatus RenameEntryTo(const FileListEntry &entry, const QString &newName, const QByteArray &oldPath,
                            QByteArray &newPath, FileSystemCalls &calls) {
+  if (entry.SubItem(SubKind) == QLatin1String("drv"))
+    return RenameStatus::Failure(EPERM, QStringLiteral("A drive cannot be renamed"));
   if (!IsAllowedFileName(newName))
     return RenameStatus::Failure(EINVAL, QStringLiteral("The new name \"%1\" is not allowed").arg(newName));
   // An unchanged name keeps the bytes on disk, even when they are not valid UTF-8.
   newPath = newName == entry.Caption ? oldPath : NativeFolderOf(entry) + newName.toUtf8();
-  if (const RenameStatus status = CheckStillListed(entry, oldPath, calls); !status.ok())
+  if (newPath == oldPath)
+    return CheckStillListed(entry, oldPath, calls);
+  // A vanished item fails the rename itself. Whether the item moved is still of the kind the list
+  // showed is checked after the move, on the name the rename has just looked up (a check before it
+  // would cost a second look-up of every name); one that is not goes straight back.
+  const RenameStatus status = SafeRename(oldPath, newPath, calls);
+  if (!status.ok())
     return status;
-  return SafeRename(oldPath, newPath, calls);
+  if (const RenameStatus kind = CheckStillListed(entry, newPath, calls); !kind.ok()) {
+    if (SafeRename(newPath, oldPath, calls).ok())
+      return kind;
+    // Its old name was taken meanwhile: it keeps the new one and is recorded for undo.
+  }
+  return status;
 }
 
 } // namespace

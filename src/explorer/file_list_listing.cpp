@@ -144,9 +144,17 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
     QString caption = QString::fromUtf8(item.Name);
     if (!everyName && !namePattern.Matches(caption))
       continue;
-    // An item that vanished since the folder was read is left out.
-    if (!m_platform->Files->Stat(*listing, item) || !PassesMask(item.Attributes, mask))
+    // An item that vanished since the folder was read is left out. Without details, the kind the
+    // listing gave is taken as it is; links and items of unknown kind are always looked at.
+    if (m_readDetails || item.IsSymlink || item.Kind == ItemKind::Unknown) {
+      if (!m_platform->Files->Stat(*listing, item))
+        continue;
+    } else if (!item.Statted) {
+      item.Attributes = AttributesFor(item.Kind, item.Name, true);
+    }
+    if (!PassesMask(item.Attributes, mask))
       continue;
+    const bool details = item.Statted && !item.StatFailed;
     const bool isFolder = item.Attributes & AttrDirectory;
     (isFolder ? m_numFolders : m_numFiles)++;
     // The extension: everything after the last ".".
@@ -156,13 +164,15 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
     const TypeInfo &type = m_listing->TypeFor(item.Kind, extensionView, extension);
     FileListEntry e;
     e.SubItems[SubFolder] = folder;
-    e.SubItems[SubSize] = m_listing->SizeText(item.Size);
     e.SubItems[SubType] = type.Name;
     e.SubItems[SubExtension] = std::move(extension);
-    e.SubItems[SubCreated] = m_listing->DateText(item.Created);
-    e.SubItems[SubModified] = m_listing->DateText(item.Modified);
-    e.SubItems[SubAccessed] = m_listing->DateText(item.Accessed);
-    e.SubItems[SubAttributes] = LettersFor(item.Attributes);
+    if (details) {
+      e.SubItems[SubSize] = m_listing->SizeText(item.Size);
+      e.SubItems[SubCreated] = m_listing->DateText(item.Created);
+      e.SubItems[SubModified] = m_listing->DateText(item.Modified);
+      e.SubItems[SubAccessed] = m_listing->DateText(item.Accessed);
+      e.SubItems[SubAttributes] = LettersFor(item.Attributes);
+    }
     e.SubItems[SubFullPath] = folder + caption;
     e.SubItems[SubKind] = KindText(isFolder);
     e.SubItems[SubHidden] = HiddenText(item.Attributes);

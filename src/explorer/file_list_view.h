@@ -82,6 +82,11 @@ public:
   void SetDateFormat(TDateFormat format);
   int Language() const { return m_language; }
   void SetLanguage(int language);
+  // Whether a reload reads each item's size, times and write permission. Without them only names
+  // and kinds are listed: the size, type, date and attribute sub-items stay empty and every item
+  // counts as writable. That is all a rename without variables needs. Does not reload.
+  bool ReadDetails() const { return m_readDetails; }
+  void SetReadDetails(bool on) { m_readDetails = on; }
   // View behaviour, kept for the list widget.
   bool DimmHiddenFiles = true;
   bool ShowColumnIcon = true;
@@ -169,6 +174,7 @@ private:
   bool m_showFilenames = true;
   bool m_workWithFolders = false;
   bool m_recurseDirs = false;
+  bool m_readDetails = true;
   TDateFormat m_dateFormat = dfDMY;
   int m_language = 0;
   int m_numFiles = 0;

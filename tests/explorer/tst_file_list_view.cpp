@@ -145,6 +145,31 @@ private slots:
     QCOMPARE(Find(list, "pipe")->SubItems[SubAttributes], QStringLiteral("S"));
   }
 
+  void withoutDetails_listsNamesAndKindsOnly() {
+    QTemporaryDir dir;
+    const QString root = dir.path() + QLatin1Char('/');
+    MakeFile(dir.path(), QStringLiteral("notes.txt"), 5);
+    MakeFile(dir.path(), QStringLiteral(".profile"), 1);
+    MakeFolder(dir.path(), QStringLiteral("sub"));
+    ::symlink("sub", QFile::encodeName(root + QStringLiteral("link")).constData());
+
+    TZelvoRenameFileListView list;
+    list.SetReadDetails(false);
+    list.SetDirectory(dir.path());
+    QCOMPARE(Captions(list), QStringList({"link", "sub", ".profile", "notes.txt"}));
+    const FileListEntry &notes = *Find(list, "notes.txt");
+    QCOMPARE(notes.SubItems[SubSize], QString());
+    QCOMPARE(notes.SubItems[SubModified], QString());
+    QCOMPARE(notes.SubItems[SubExtension], QStringLiteral("txt"));
+    QCOMPARE(notes.SubItems[SubKind], QStringLiteral("file"));
+    QCOMPARE(notes.SubItems[SubFullPath], root + "notes.txt");
+    QCOMPARE(Find(list, ".profile")->SubItems[SubHidden], QStringLiteral("H"));
+    QCOMPARE(Find(list, "sub")->SubItems[SubKind], QStringLiteral("dir"));
+    // A link is always looked at: it is listed as the folder it points to, with its details.
+    QCOMPARE(Find(list, "link")->SubItems[SubKind], QStringLiteral("dir"));
+    QCOMPARE(Find(list, "link")->SubItems[SubSize], QStringLiteral("0"));
+  }
+
   void typeNames_askedOncePerExtensionPerReload() {
     QTemporaryDir dir;
     for (const char *name : {"a.txt", "b.jpg", "c.txt", "d.txt", "e.jpg", "f"})
