@@ -5,32 +5,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support_disk_files.h"
+
 #include <cstdio>
 #include <unistd.h>
 
 #include <cerrno>
 
 namespace {
-
-// A listed entry for a name in folder, as the file list makes it from disk.
-FileListEntry Entry(const QByteArray &folder, const QByteArray &name) {
-  FileListEntry e;
-  e.Caption = QString::fromUtf8(name);
-  e.SubItems[SubFolder] = QString::fromUtf8(folder);
-  e.SubItems[SubFullPath] = QString::fromUtf8(folder + name);
-  e.NativePath = folder + name;
-  QFileInfo info(QFile::decodeName(folder + name));
-  e.SubItems[SubKind] = info.isDir() ? QStringLiteral("dir") : QStringLiteral("file");
-  return e;
-}
-
-// Made and read by the bytes of the path, so that names that are not valid UTF-8 work too.
-void Make(const QByteArray &path, const QByteArray &content) {
-  FILE *f = std::fopen(path.constData(), "wb");
-  QVERIFY(f);
-  std::fwrite(content.constData(), 1, content.size(), f);
-  std::fclose(f);
-}
 
 QByteArray Read(const QByteArray &path) {
   FILE *f = std::fopen(path.constData(), "rb");

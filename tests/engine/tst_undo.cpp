@@ -5,30 +5,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support_disk_files.h"
+
 #include <cstdio>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-FileListEntry Entry(const QByteArray &folder, const QByteArray &name) {
-  FileListEntry e;
-  e.Caption = QString::fromUtf8(name);
-  e.SubItems[SubFolder] = QString::fromUtf8(folder);
-  e.SubItems[SubFullPath] = QString::fromUtf8(folder + name);
-  e.SubItems[SubKind] = QStringLiteral("file");
-  e.NativePath = folder + name;
-  return e;
-}
-
-// Made and read by the bytes of the path, so that names that are not valid UTF-8 work too.
-void Make(const QByteArray &path, const QByteArray &content) {
-  FILE *f = std::fopen(path.constData(), "wb");
-  QVERIFY(f);
-  std::fwrite(content.constData(), 1, content.size(), f);
-  std::fclose(f);
-}
 
 QStringList Listing(const QString &folder) {
   QStringList out;

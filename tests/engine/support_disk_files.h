@@ -1,0 +1,30 @@
+// Files made and entries listed by the bytes of their paths, for the tests of renames on disk.
+#pragma once
+
+#include "explorer/file_list_entry.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <cstdio>
+
+// A listed entry for a name in folder, as the file list makes it from disk.
+inline FileListEntry Entry(const QByteArray &folder, const QByteArray &name) {
+  FileListEntry e;
+  e.Caption = QString::fromUtf8(name);
+  e.SubItems[SubFolder] = QString::fromUtf8(folder);
+  e.SubItems[SubFullPath] = QString::fromUtf8(folder + name);
+  e.NativePath = folder + name;
+  QFileInfo info(QFile::decodeName(folder + name));
+  e.SubItems[SubKind] = info.isDir() ? QStringLiteral("dir") : QStringLiteral("file");
+  return e;
+}
+
+// Made by the bytes of the path, so that names that are not valid UTF-8 work too.
+inline void Make(const QByteArray &path, const QByteArray &content) {
+  FILE *f = std::fopen(path.constData(), "wb");
+  QVERIFY(f);
+  std::fwrite(content.constData(), 1, content.size(), f);
+  std::fclose(f);
+}
