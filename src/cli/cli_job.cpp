@@ -60,7 +60,14 @@ bool NeedsDetails(const RenameOptions &o, const CliArguments &a) {
 
 } // namespace
 
-int RunCliJob(const CliArguments &a, QTextStream &out, QTextStream &err) {
+int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err) {
+  // Listing a folder makes it the current folder: files named on the command line are taken from
+  // the folder the user was in.
+  CliArguments a = arguments;
+  for (QString *path : {&a.renameScript, &a.undoScript, &a.savePreview})
+    if (!path->isEmpty())
+      *path = QFileInfo(*path).absoluteFilePath();
+
   auto fail = [&](const QString &message) {
     err << "zelvo-rename-cli: " << message << '\n';
     return int(CliBadInput);

@@ -151,6 +151,18 @@ private slots:
              QStringLiteral("REN \"%1/a.txt\" \"A.txt\"\r\n").arg(QDir(dir.path()).absolutePath()).toUtf8());
   }
 
+  void relativeOutputPath_isTakenFromTheFolderTheUserIsIn() {
+    QTemporaryDir dir, here;
+    Touch(dir.filePath("a.txt"));
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(here.path());
+    const CliRun run = Run({"--save-preview", "Preview.txt", dir.path()});
+    QDir::setCurrent(before);
+    QCOMPARE(run.status, int(CliDone));
+    QVERIFY(QFile::exists(here.filePath("Preview.txt")));
+    QVERIFY(!QFile::exists(dir.filePath("Preview.txt")));
+  }
+
   void selectAndSort_decideWhoIsRenamed() {
     QTemporaryDir dir;
     Touch(dir.filePath("a.txt"), "1");
