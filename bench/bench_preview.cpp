@@ -2,6 +2,8 @@
 #include "engine/option_fields.h"
 #include "engine/preview.h"
 
+#include "bench_timing.h"
+
 #include <QElapsedTimer>
 #include <QStringList>
 
@@ -24,18 +26,6 @@ std::vector<FileListEntry> SyntheticEntries(int count) {
     e.SubItems[SubKind] = QStringLiteral("file");
   }
   return entries;
-}
-
-template <typename F> double MedianMs(F &&run, int repeats = 7) {
-  std::vector<double> times;
-  for (int r = 0; r < repeats; ++r) {
-    QElapsedTimer timer;
-    timer.start();
-    run();
-    times.push_back(timer.nsecsElapsed() / 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "variables/image_readers.h"
 #include "variables/variable_expander.h"
 
+#include "bench_timing.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,18 +16,6 @@
 #include <vector>
 
 namespace {
-
-template <typename F> double MedianMs(F &&run, int repeats = 7) {
-  std::vector<double> times;
-  for (int r = 0; r < repeats; ++r) {
-    QElapsedTimer timer;
-    timer.start();
-    run();
-    times.push_back(timer.nsecsElapsed() / 1e6);
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 FileListEntry Entry(const QString &folder, const QString &caption, const QString &extension, int i) {
   FileListEntry e;
