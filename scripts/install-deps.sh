@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the program need (only the missing ones).
 # exfat-fuse and exfatprogs let the tests make a case-insensitive folder (as root).
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libvulkan-dev
+packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libvulkan-dev
           qt6-qpa-plugins libqt6test6 clang-format exfat-fuse exfatprogs "$@")
 missing=()
 for p in "${packages[@]}"; do
