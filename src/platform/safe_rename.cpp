@@ -49,6 +49,25 @@ bool FileSystemCalls::FolderListsName(const char *folder, const QByteArray &name
   return found;
 }
 
+int FileSystemCalls::CreateExclusive(const char *path, struct stat &st) {
+  const int fd = ::open(path, O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (fd < 0)
+    return errno;
+  const int error = ::fstat(fd, &st) == 0 ? 0 : errno;
+  ::close(fd);
+  if (error != 0)
+    ::unlink(path); // made a moment ago and unknown to anyone else
+  return error;
+}
+
+int FileSystemCalls::MakeFolder(const char *path) {
+  return ::mkdir(path, 0700) == 0 ? 0 : errno;
+}
+
+int FileSystemCalls::RemoveFolder(const char *path) {
+  return ::rmdir(path) == 0 ? 0 : errno;
+}
+
 FileSystemCalls &SystemFileSystemCalls() {
   static FileSystemCalls calls;
   return calls;
@@ -78,16 +97,51 @@ bool FlagRefused(int error) {
   return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
 }
 
-// Renames after making sure that nothing answers to the new name. Used only where the file system
-// refuses the atomic check; the gap between check and rename is as small as it can be made.
-int CheckedRename(const char *from, const char *to, FileSystemCalls &calls) {
-  struct stat st;
-  const int probe = calls.LStat(to, st);
-  if (probe == 0)
-    return EEXIST;
-  if (probe != ENOENT)
-    return probe;
-  return calls.Rename(from, to);
+// Whether the item at path is still the placeholder reserved as reserved: the same item, and an
+// empty file or a folder as it was made.
+bool StillOurPlaceholder(const char *path, const struct stat &reserved, FileSystemCalls &calls) {
+  struct stat now;
+  if (calls.LStat(path, now) != 0 || now.st_dev != reserved.st_dev || now.st_ino != reserved.st_ino)
+    return false;
+  return S_ISDIR(reserved.st_mode) ? S_ISDIR(now.st_mode) : S_ISREG(now.st_mode) && now.st_size == 0;
+}
+
+// The rename where the file system refuses RENAME_NOREPLACE (exFAT and other FUSE file systems,
+// some network file systems). The new name is reserved first by an exclusive create (an empty file,
+// or an empty folder for a folder), which fails when anything answers to the name; the item is
+// then renamed onto the reservation, which replaces only that placeholder (a folder can replace
+// only an empty folder). From the reservation on, a program that creates, saves or copies a file
+// under the name fails or waits as it would for any taken name, and so does a second run.
+// What remains: between the check that the placeholder is still ours and the rename (and likewise
+// the removal of the placeholder after a failed rename), a program that deletes our placeholder and
+// puts its own file in its place within those microseconds would have that file replaced. Only a
+// program deleting a file it did not make can do that; there is no window for anything else.
+int ReservedRename(const char *from, const char *to, FileSystemCalls &calls) {
+  struct stat source;
+  if (const int error = calls.LStat(from, source))
+    return error;
+  struct stat reserved;
+  const bool folder = S_ISDIR(source.st_mode);
+  if (folder) {
+    if (const int error = calls.MakeFolder(to))
+      return error;
+    if (const int error = calls.LStat(to, reserved)) {
+      calls.RemoveFolder(to); // removes nothing but an empty folder
+      return error;
+    }
+  } else if (const int error = calls.CreateExclusive(to, reserved)) {
+    return error;
+  }
+  if (!StillOurPlaceholder(to, reserved, calls))
+    return EEXIST; // no longer ours: whatever is there now stays
+  const int error = calls.Rename(from, to);
+  if (error != 0 && StillOurPlaceholder(to, reserved, calls)) {
+    if (folder)
+      calls.RemoveFolder(to);
+    else
+      calls.Unlink(to);
+  }
+  return error;
 }
 
 // One rename that fails with EEXIST when to is taken, on any file system.
@@ -95,21 +149,7 @@ int MoveNoReplace(const char *from, const char *to, FileSystemCalls &calls) {
   const int error = calls.RenameNoReplace(from, to);
   if (!FlagRefused(error))
     return error;
-  struct stat st;
-  if (const int statError = calls.LStat(from, st))
-    return statError;
-  if (S_ISDIR(st.st_mode))
-    return CheckedRename(from, to, calls);
-  const int linkError = calls.Link(from, to);
-  if (linkError == 0) {
-    const int unlinkError = calls.Unlink(from);
-    if (unlinkError != 0)
-      calls.Unlink(to); // keep one name only: the file stays where it was
-    return unlinkError;
-  }
-  if (linkError == EPERM || linkError == EOPNOTSUPP || linkError == EMLINK || linkError == ENOSYS)
-    return CheckedRename(from, to, calls); // no hard links here (FAT, exFAT)
-  return linkError;
+  return ReservedRename(from, to, calls);
 }
 
 // Whether to, which exists, is only another spelling of from on a file system that ignores case.

@@ -22,6 +22,12 @@ public:
   virtual int Stat(const char *path, struct stat &st);
   // Whether the folder lists an entry spelt exactly as name (byte for byte).
   virtual bool FolderListsName(const char *folder, const QByteArray &name);
+  // Creates an empty file that did not exist (O_CREAT|O_EXCL) and returns what it is in st.
+  virtual int CreateExclusive(const char *path, struct stat &st);
+  // mkdir(2): fails with EEXIST when anything answers to the name.
+  virtual int MakeFolder(const char *path);
+  // rmdir(2): removes an empty folder only.
+  virtual int RemoveFolder(const char *path);
 };
 
 // The calls of the running system.
@@ -40,8 +46,9 @@ struct RenameStatus {
 
 // Renames from to to (both full native paths) without ever replacing an existing file:
 // - the same path succeeds without touching the file (it must exist);
-// - where the file system refuses RENAME_NOREPLACE, a file is linked and unlinked and a folder
-//   (or a file on a file system without hard links) is renamed after checking that to is free;
+// - where the file system refuses RENAME_NOREPLACE, the new name is first reserved by creating an
+//   empty file (or an empty folder, for a folder) that cannot exist before, and the item is then
+//   renamed onto that reservation, which replaces nothing but our own placeholder;
 // - a change of letter case only, on a file system that ignores case (FAT, exFAT), goes through a
 //   temporary name in the same folder and so neither fails as "name taken" nor loses the file.
 RenameStatus SafeRename(const QByteArray &from, const QByteArray &to,

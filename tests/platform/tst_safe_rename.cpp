@@ -9,8 +9,11 @@
 
 #include <cstdio>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <map>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -93,6 +96,12 @@ public:
   }
   int Link(const char *, const char *) override { return EPERM; }
   int Unlink(const char *path) override { return entries.erase(Key(path)) ? 0 : ENOENT; }
+  int CreateExclusive(const char *path, struct stat &st) override {
+    if (entries.count(Key(path)))
+      return EEXIST;
+    Add(NativeFileName(QByteArray(path)));
+    return LStat(path, st);
+  }
   int LStat(const char *path, struct stat &st) override {
     const auto it = entries.find(Key(path));
     if (it == entries.end())
@@ -169,8 +178,7 @@ private slots:
     QTest::addColumn<bool>("refuseFlag");
     QTest::addColumn<bool>("linksWork");
     QTest::newRow("renameat2") << false << true;
-    QTest::newRow("flag refused, link and unlink") << true << true;
-    QTest::newRow("flag refused, no hard links") << true << false;
+    QTest::newRow("flag refused: reserved, then renamed") << true << true;
   }
   void takenName_failsAndKeepsBothFiles() {
     QFETCH(bool, refuseFlag);
@@ -285,20 +293,86 @@ private slots:
              (QStringList{"new.mp3", "other.mp3"}));
   }
 
-  void brokenCall_isReportedAsError() {
-    class UnlinkFails : public FlagRefusingCalls {
+  void failedRenameOntoReservation_removesThePlaceholder() {
+    class RenameFails : public FlagRefusingCalls {
     public:
-      int Unlink(const char *path) override {
-        return QByteArray(path).endsWith("a.txt") ? EACCES : FileSystemCalls::Unlink(path);
+      int Rename(const char *, const char *) override { return EIO; }
+    } calls;
+    QTemporaryDir dir;
+    const QByteArray a = QFile::encodeName(dir.filePath("a.txt")),
+                     b = QFile::encodeName(dir.filePath("b.txt"));
+    Make(a, "A");
+    QCOMPARE(SafeRename(a, b, calls).error, EIO);
+    QCOMPARE(ReadAll(a), QByteArray("A"));
+    QVERIFY(!Exists(b));
+  }
+
+  void placeholderTakenOverMeanwhile_isLeftAloneAndTheRenameFails() {
+    // Another program deletes our placeholder and saves its own file under the name.
+    class Intruder : public FlagRefusingCalls {
+    public:
+      int CreateExclusive(const char *path, struct stat &st) override {
+        const int error = FileSystemCalls::CreateExclusive(path, st);
+        ::unlink(path);
+        Make(path, "theirs");
+        return error;
       }
     } calls;
     QTemporaryDir dir;
     const QByteArray a = QFile::encodeName(dir.filePath("a.txt")),
                      b = QFile::encodeName(dir.filePath("b.txt"));
     Make(a, "A");
-    QCOMPARE(SafeRename(a, b, calls).error, EACCES);
+    QCOMPARE(SafeRename(a, b, calls).error, EEXIST);
     QCOMPARE(ReadAll(a), QByteArray("A"));
-    QVERIFY(!Exists(b)); // the extra link was taken away again
+    QCOMPARE(ReadAll(b), QByteArray("theirs"));
+  }
+
+  // Two runs at once move different files onto the same names; every file survives and each name
+  // goes to exactly one of them.
+  void twoRunsOntoTheSameNames_loseNoFile_data() {
+    QTest::addColumn<bool>("onExfat");
+    QTest::addColumn<bool>("refuseFlag");
+    QTest::newRow("local, renameat2") << false << false;
+    QTest::newRow("local, reserved") << false << true;
+    QTest::newRow("exFAT") << true << false;
+  }
+  void twoRunsOntoTheSameNames_loseNoFile() {
+    QFETCH(bool, onExfat);
+    QFETCH(bool, refuseFlag);
+    if (onExfat && exfatMount.isEmpty())
+      QSKIP("no exFAT folder can be made here (needs root, losetup, mkfs.exfat and exfat-fuse)");
+    QTemporaryDir local;
+    const QByteArray folder = onExfat ? exfatMount + "race/" : QFile::encodeName(local.path()) + "/race/";
+    QCOMPARE(::mkdir(folder.constData(), 0755), 0);
+    const int count = onExfat ? 150 : 400;
+    for (int i = 0; i < count; ++i) {
+      Make(folder + "a" + QByteArray::number(i), "a" + QByteArray::number(i));
+      Make(folder + "b" + QByteArray::number(i), "b" + QByteArray::number(i));
+    }
+    FlagRefusingCalls refusing;
+    FileSystemCalls &calls = refuseFlag ? refusing : SystemFileSystemCalls();
+    std::atomic<int> renamed{0};
+    auto run = [&](const char *prefix) {
+      for (int i = 0; i < count; ++i)
+        if (SafeRename(folder + prefix + QByteArray::number(i), folder + "t" + QByteArray::number(i), calls)
+                .ok())
+          ++renamed;
+    };
+    std::thread first(run, "a"), second(run, "b");
+    first.join();
+    second.join();
+    QByteArrayList contents;
+    const QStringList names = QDir(QFile::decodeName(folder)).entryList(QDir::Files);
+    for (const QString &name : names)
+      contents << ReadAll(folder + QFile::encodeName(name));
+    QCOMPARE(renamed.load(), count); // each name went to exactly one file
+    QCOMPARE(contents.size(), 2 * count);
+    std::sort(contents.begin(), contents.end());
+    QCOMPARE(std::unique(contents.begin(), contents.end()), contents.end());
+    QVERIFY(!contents.contains(QByteArray()));
+    for (const QString &name : names)
+      QVERIFY(::unlink((folder + QFile::encodeName(name)).constData()) == 0);
+    ::rmdir(folder.constData());
   }
 };
 
