@@ -1,5 +1,7 @@
 #include "engine/option_fields.h"
 
+#include "engine/option_rules.h"
+
 #include <array>
 
 namespace {
@@ -124,6 +126,7 @@ QString SetOptionFromText(RenameOptions &options, QStringView name, const QStrin
     if (!ok)
       return QStringLiteral("field '%1' takes a whole number, not '%2'").arg(name, value);
     options.rgTypeNumber = index;
+    TypeNumberChanged(options); // "Excel" has no letters for 0: a start of 0 becomes 1
     return {};
   }
   }

@@ -27,6 +27,7 @@ const OptionField *FindOptionField(QStringView name);
 // set to false it touches no other.
 void SetOptionFlag(RenameOptions &options, const OptionField &field, bool on);
 
-// Sets a field from text as a user would: texts as typed, flags "1" or "0", rgTypeNumber an integer.
+// Sets a field from text as a user would: texts as typed, flags "1" or "0", rgTypeNumber an integer;
+// choosing "Excel" (4) while tStartAt reads "0" makes it "1", as the window does.
 // Returns an empty text on success, else a one-line message.
 QString SetOptionFromText(RenameOptions &options, QStringView name, const QString &value);

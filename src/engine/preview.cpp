@@ -56,8 +56,10 @@ bool TransformPart(QString &part, const PartOptions &p, const FileListEntry &ent
       return false;
   }
   if (p.replaceText) {
-    part = ReplaceAllText(part, p.find, p.replacement, !p.matchCase);
-    part = expansion.WriteTextExtended(entry, part, context);
+    // Only the typed replacement carries variables, expanded afresh for every match: a "\" that the
+    // file name itself holds is no variable and stays.
+    part = ReplaceAllTextWith(part, p.find, !p.matchCase,
+                              [&] { return expansion.WriteTextExtended(entry, p.replacement, context); });
     if (!context.error.isEmpty())
       return false;
   }

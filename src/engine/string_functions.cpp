@@ -11,23 +11,7 @@ NameParts SplitName(const QString &caption) {
 
 QString ReplaceAllText(const QString &source, const QString &find, const QString &replacement,
                        bool ignoreCase) {
-  if (find.isEmpty())
-    return source;
-  const Qt::CaseSensitivity cs = ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive;
-  qsizetype match = source.indexOf(find, 0, cs);
-  if (match < 0)
-    return source;
-  QString result;
-  result.reserve(source.size() + replacement.size());
-  qsizetype from = 0;
-  while (match >= 0) {
-    result.append(QStringView(source).mid(from, match - from));
-    result.append(replacement);
-    from = match + find.size();
-    match = source.indexOf(find, from, cs);
-  }
-  result.append(QStringView(source).mid(from));
-  return result;
+  return ReplaceAllTextWith(source, find, ignoreCase, [&]() -> const QString & { return replacement; });
 }
 
 namespace {
@@ -144,19 +128,61 @@ inline char16_t PlainLetter(char16_t c) {
 
 } // namespace
 
+namespace {
+
+bool IsPlainVowel(char16_t c) {
+  switch (c) {
+  case u'a':
+  case u'e':
+  case u'i':
+  case u'o':
+  case u'u':
+  case u'A':
+  case u'E':
+  case u'I':
+  case u'O':
+  case u'U':
+    return true;
+  default:
+    return false;
+  }
+}
+
+// The combining acute, grave, diaeresis and circumflex: the four accents a letter loses.
+bool IsRemovedMark(char16_t c) {
+  return c == 0x0301 || c == 0x0300 || c == 0x0308 || c == 0x0302;
+}
+
+// Where a change starts: a precomposed accented vowel, or a plain vowel followed by one of the four
+// combining accents (as names written on some systems spell them); n when there is none.
+qsizetype FirstAccent(const char16_t *data, qsizetype n) {
+  for (qsizetype i = 0; i < n; ++i) {
+    if (PlainLetter(data[i]))
+      return i;
+    if (IsRemovedMark(data[i]) && i > 0 && IsPlainVowel(data[i - 1]))
+      return i;
+  }
+  return n;
+}
+
+} // namespace
+
 QString RemoveAccents(const QString &text) {
-  qsizetype i = 0;
   const qsizetype n = text.size();
   const char16_t *data = reinterpret_cast<const char16_t *>(text.constData());
-  while (i < n && !PlainLetter(data[i]))
-    ++i;
+  qsizetype i = FirstAccent(data, n);
   if (i == n)
     return text; // nothing to change: no copy
-  QString result = text;
-  char16_t *out = reinterpret_cast<char16_t *>(result.data());
-  for (; i < n; ++i)
-    if (const char16_t p = PlainLetter(out[i]))
-      out[i] = p;
+  QString result;
+  result.reserve(n);
+  result.append(QStringView(text).first(i));
+  for (; i < n; ++i) {
+    const char16_t c = data[i];
+    if (const char16_t p = PlainLetter(c))
+      result.append(QChar(p));
+    else if (!(IsRemovedMark(c) && i > 0 && IsPlainVowel(data[i - 1])))
+      result.append(QChar(c));
+  }
   return result;
 }
 

@@ -1,20 +1,16 @@
 #include "settings/ini_file.h"
 
+#include "platform/code_page.h"
+
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 namespace {
 
-// A line is decoded on its own: UTF-8 where it is valid, else Latin-1, so that a file with lines of
-// both kinds keeps each readable.
+// A line is decoded on its own: UTF-8 where it is valid, else Windows-1252, so that a file with
+// lines of both kinds keeps each readable.
 QString DecodeLine(const QByteArray &raw) {
-  QStringDecoder utf8(QStringDecoder::Utf8,
-                      QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-  QString text = utf8.decode(raw);
-  if (!utf8.hasError())
-    return text;
-  return QString::fromLatin1(raw);
+  return DecodeFileText(raw, ByteOrderMark::Keep);
 }
 
 bool IsTrimBlank(QChar c) {

@@ -47,7 +47,7 @@ inline QByteArrayView TrimTrailingControl(QByteArrayView bytes) {
 }
 
 // A text read from a file: UTF-8 when the bytes are valid UTF-8, otherwise one character per
-// byte (Latin-1), so no byte is ever lost or rejected.
+// byte of the Windows-1252 code page, so no byte is ever lost or rejected.
 QString ReaderText(QByteArrayView bytes);
 
 // Random access to bytes: a file or a buffer. Reads past the end deliver fewer bytes.

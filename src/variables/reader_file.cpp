@@ -1,9 +1,9 @@
 #include "variables/reader_file.h"
 
 #include "explorer/file_list_entry.h"
+#include "platform/code_page.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -20,23 +20,7 @@ ReaderPath EntryReaderPath(const FileListEntry &entry) {
 }
 
 QString ReaderText(QByteArrayView bytes) {
-  bool ascii = true;
-  for (char c : bytes) {
-    if (static_cast<quint8>(c) >= 0x80) {
-      ascii = false;
-      break;
-    }
-  }
-  if (ascii) {
-    return QString::fromLatin1(bytes);
-  }
-  QStringDecoder utf8(QStringDecoder::Utf8,
-                      QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-  QString text = utf8.decode(bytes);
-  if (!utf8.hasError()) {
-    return text;
-  }
-  return QString::fromLatin1(bytes);
+  return DecodeFileText(bytes, ByteOrderMark::Keep);
 }
 
 QByteArray ViewByteSource::readAt(qint64 offset, qint64 length) {

@@ -1,20 +1,9 @@
 #include "variables/text_list.h"
 
+#include "platform/code_page.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-
-namespace {
-
-QString DecodeText(const QByteArray &bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-  QString text = utf8.decode(bytes);
-  if (!utf8.hasError())
-    return text;
-  return QString::fromLatin1(bytes);
-}
-
-} // namespace
 
 QStringList TextListLinesFromText(const QString &text) {
   QStringList lines;
@@ -35,7 +24,7 @@ QStringList TextListLinesFromText(const QString &text) {
 }
 
 QStringList TextListLinesFromBytes(const QByteArray &bytes) {
-  return TextListLinesFromText(DecodeText(bytes));
+  return TextListLinesFromText(DecodeFileText(bytes));
 }
 
 TextList::LoadResult TextList::Load(const QString &path) {

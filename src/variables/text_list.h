@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-// The lines of a text: UTF-8, or Latin-1 when the bytes are not valid UTF-8 (a leading byte-order
+// The lines of a text: UTF-8, or Windows-1252 when the bytes are not valid UTF-8 (a leading byte-order
 // mark is skipped). Lines end at LF, CR LF or a lone CR, so no carriage return reaches a line;
 // a final line break starts no further line.
 QStringList TextListLinesFromBytes(const QByteArray &bytes);

@@ -44,9 +44,11 @@ private slots:
     QTest::addColumn<QString>("expected");
     QTest::newRow("ascii") << QByteArray("Song") << QStringLiteral("Song");
     QTest::newRow("utf-8") << QByteArray("Caf\xc3\xa9") << QStringLiteral("Caf\u00e9");
-    QTest::newRow("latin-1") << QByteArray("Caf\xe9") << QStringLiteral("Caf\u00e9");
+    QTest::newRow("code page 1252") << QByteArray("Caf\xe9 \x92") << QStringLiteral("Caf\u00e9 \u2019");
     QTest::newRow("cut utf-8 sequence") << QByteArray("ab\xc3") << QStringLiteral("ab\u00c3");
-    QTest::newRow("overlong zero") << QByteArray("a\xc0\x80") << QStringLiteral("a\u00c0\u0080");
+    QTest::newRow("overlong zero") << QByteArray("a\xc0\x80") << QStringLiteral("a\u00c0\u20ac");
+    QTest::newRow("unassigned in 1252")
+        << QByteArray("\x81\x8d\x8f\x90\x9d\xff") << QStringLiteral("\u0081\u008d\u008f\u0090\u009d\u00ff");
     QTest::newRow("byte order mark kept") << QByteArray("\xef\xbb\xbfx") << QStringLiteral("\ufeffx");
     QTest::newRow("zero byte kept") << QByteArray("a\0b", 3) << QStringView(u"a\0b", 3).toString();
   }

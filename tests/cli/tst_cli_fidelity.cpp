@@ -1,0 +1,191 @@
+#include "cli/cli_arguments.h"
+#include "cli/cli_job.h"
+
+#include <QtTest>
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  QString out;
+  QString err;
+};
+
+CliRun Run(const QStringList &args) {
+  CliRun run;
+  const CliParse parse = ParseCliArguments(args);
+  if (!parse.error.isEmpty()) {
+    run.status = CliBadInput;
+    run.err = parse.error;
+    return run;
+  }
+  QTextStream out(&run.out), err(&run.err);
+  run.status = RunCliJob(parse.arguments, out, err);
+  out.flush();
+  err.flush();
+  return run;
+}
+
+void Write(const QString &path, const QByteArray &bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+QStringList Names(const QString &folder) {
+  return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// A music file ending with a version 1 tag whose title field holds these bytes.
+QByteArray Mp3WithTitle(const QByteArray &title) {
+  QByteArray tag(128, '\0');
+  tag.replace(0, 3, "TAG");
+  tag.replace(3, title.size(), title);
+  return QByteArray(64, '\x55') + tag;
+}
+
+} // namespace
+
+class TestCliFidelity : public QObject {
+  Q_OBJECT
+private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  // Bytes 0x80 to 0x9F of texts written on older systems are typographic characters, not controls.
+  void textThatIsNotUtf8_readAsWindows1252_data() {
+    QTest::addColumn<QString>("file");     // the file the text comes from
+    QTest::addColumn<QByteArray>("bytes"); // what is written into it
+    QTest::addColumn<QString>("line");
+    QTest::newRow("text list line") << "list.txt" << QByteArray("Don\x92t \x96 \x80\r\n") << "Don’t – €.mp3";
+    QTest::newRow("text list in UTF-8") << "list.txt" << QByteArray("na\xc3\xafve\r\n") << "naïve.mp3";
+    QTest::newRow("music title") << "song.mp3" << QByteArray("Caf\xe9 \x84Z\x93") << "Café „Z“.mp3";
+    QTest::newRow("options file text")
+        << "opts.ini" << QByteArray("[Filename]\r\nReplace With=1\r\nReplace With Text=\"\x8a\x9c \x99\"\r\n")
+        << "Šœ ™.mp3";
+  }
+  void textThatIsNotUtf8_readAsWindows1252() {
+    QFETCH(QString, file);
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir, out;
+    const QString song = dir.filePath("song.mp3");
+    Write(song, file == "song.mp3" ? Mp3WithTitle(bytes) : QByteArray("no tag"));
+    QStringList args{"--lines"};
+    if (file == "list.txt") {
+      Write(out.filePath(file), bytes);
+      args << "--text-list" << out.filePath(file) << "--set"
+           << "opReplace=1"
+           << "--set"
+           << "tChangeFilename=\\T";
+    } else if (file == "opts.ini") {
+      Write(out.filePath(file), bytes);
+      args << "--options" << out.filePath(file);
+    } else {
+      args << "--set"
+           << "opReplace=1"
+           << "--set"
+           << "tChangeFilename=\\AT";
+    }
+    const CliRun run = Run(args << dir.path());
+    QCOMPARE(run.status, int(CliDone));
+    QTEST(run.out.chopped(1), "line");
+  }
+
+  // Linux names may hold "\": it stays as it is, and only the typed replacement is expanded.
+  void backslashInName_neverReadAsVariable_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("find");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("renamed");
+    QTest::newRow("no match") << "a\\b.txt"
+                              << "zz"
+                              << "y"
+                              << "a\\b.txt";
+    QTest::newRow("digit after backslash") << "back\\2020.txt"
+                                           << "back"
+                                           << "front"
+                                           << "front\\2020.txt";
+    QTest::newRow("variable brought in") << "photo.jpg"
+                                         << "o"
+                                         << "\\5"
+                                         << "phjpgtjpg.jpg";
+    QTest::newRow("name with backslash in a variable") << "a\\b.txt"
+                                                       << "a"
+                                                       << "[\\1N]"
+                                                       << "[a,b]\\b.txt"; // the value's own "\" becomes ","
+  }
+  void backslashInName_neverReadAsVariable() {
+    QFETCH(QString, name);
+    QFETCH(QString, find);
+    QFETCH(QString, replacement);
+    QTemporaryDir dir;
+    Write(dir.filePath(name), "kept");
+    const CliRun run = Run({"--set", "opReplaceText=1", "--set", "tReplaceText=" + find, "--set",
+                            "tReplaceTextNew=" + replacement, "--rename", dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QFETCH(QString, renamed);
+    QCOMPARE(Names(dir.path()), QStringList{renamed});
+  }
+
+  // Names copied from some systems spell "é" as "e" and a combining accent; they lose it all the same.
+  void combiningAccents_removedLikeOneLetterAccents_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("renamed");
+    QTest::newRow("acute") << QString::fromUtf8("Cafe\u0301.txt") << "Cafe.txt";
+    QTest::newRow("all four, both cases")
+        << QString::fromUtf8("E\u0301le\u0300phant A\u0308 co\u0302te.TXT") << "Elephant A cote.TXT";
+    QTest::newRow("beside one-letter accents") << QString::fromUtf8("\u00e9e\u0301.txt") << "ee.txt";
+    QTest::newRow("tilde and other letters stay")
+        << QString::fromUtf8("N\u0303andu\u0301 y\u0301.txt") << QString::fromUtf8("N\u0303andu y\u0301.txt");
+    QTest::newRow("extension untouched")
+        << QString::fromUtf8("note.cafe\u0301") << QString::fromUtf8("note.cafe\u0301");
+  }
+  void combiningAccents_removedLikeOneLetterAccents() {
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    Write(dir.filePath(name), "x");
+    const CliRun run = Run({"--set", "opNoAccents=1", "--rename", dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QFETCH(QString, renamed);
+    QCOMPARE(Names(dir.path()), QStringList{renamed});
+  }
+
+  // Choosing "Excel" turns a start of 0 into 1 at that moment, as in the window.
+  void setExcelNumbers_startRuleFollowsOrder_data() {
+    QTest::addColumn<QStringList>("sets");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("start 0, then Excel") << QStringList{"tStartAt=0", "rgTypeNumber=4"} << "Aa.txt\n";
+    QTest::newRow("Excel, then start 0") << QStringList{"rgTypeNumber=4", "tStartAt=0"} << "a.txt\n";
+    QTest::newRow("start 5 kept") << QStringList{"tStartAt=5", "rgTypeNumber=4"} << "Ea.txt\n";
+  }
+  void setExcelNumbers_startRuleFollowsOrder() {
+    QFETCH(QStringList, sets);
+    QTemporaryDir dir;
+    Write(dir.filePath("a.txt"), "");
+    QStringList args{"--set", "opABeforeFilename=1", "--lines"};
+    for (const QString &s : sets)
+      args << "--set" << s;
+    const CliRun run = Run(args << dir.path());
+    QTEST(run.out, "line");
+  }
+
+  void outputFiles_writtenUnderTheNameGiven_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("preview without extension") << "--save-preview"
+                                               << "notes";
+    QTest::newRow("script with another extension") << "--rename-script"
+                                                   << "list.cmd";
+  }
+  void outputFiles_writtenUnderTheNameGiven() {
+    QFETCH(QString, option);
+    QFETCH(QString, name);
+    QTemporaryDir dir, out;
+    Write(dir.filePath("a.txt"), "");
+    const CliRun run = Run({option, out.filePath(name), dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{name});
+  }
+};
+
+QTEST_GUILESS_MAIN(TestCliFidelity)
+#include "tst_cli_fidelity.moc"
