@@ -1,5 +1,6 @@
 #include "explorer/date_time_formats.h"
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -10,11 +11,6 @@ struct Token {
   Tok Kind = Tok::Literal;
   int Width = 0; // digits written: 1 means as many as needed
   QString Text;  // for a literal
-};
-
-struct Compiled {
-  QString Source;
-  std::vector<Token> Tokens;
 };
 
 void AddLiteral(std::vector<Token> &tokens, const QString &text) {
@@ -89,26 +85,6 @@ std::vector<Token> Compile(const QString &format) {
     tokens.push_back(t);
   }
   return tokens;
-}
-
-struct State {
-  QString ShortDate = QStringLiteral("dd/mm/yyyy");
-  QString LongTime = QStringLiteral("hh:nn");
-  Compiled Date{ShortDate, Compile(ShortDate)};
-  Compiled Time{LongTime, Compile(LongTime)};
-};
-
-State &Formats() {
-  static State state;
-  return state;
-}
-
-const std::vector<Token> &Tokens(Compiled &compiled, const QString &format) {
-  if (compiled.Source != format) {
-    compiled.Source = format;
-    compiled.Tokens = Compile(format);
-  }
-  return compiled.Tokens;
 }
 
 int FieldValue(Tok kind, const CalendarFields &f) {
@@ -215,18 +191,70 @@ bool Read(const QString &text, qsizetype &pos, const std::vector<Token> &tokens,
 
 } // namespace
 
-const QString &ShortDateFormat() {
-  return Formats().ShortDate;
+struct DateTimeFormats::Compiled {
+  std::vector<Token> Date;
+  std::vector<Token> Time;
+};
+
+DateTimeFormats::DateTimeFormats(const QString &shortDate, const QString &longTime)
+    : m_shortDate(shortDate), m_longTime(longTime),
+      m_compiled(std::make_shared<const Compiled>(Compiled{Compile(shortDate), Compile(longTime)})) {}
+
+void DateTimeFormats::SetShortDate(const QString &format) {
+  if (format == m_shortDate)
+    return;
+  auto compiled = std::make_shared<Compiled>(*m_compiled);
+  compiled->Date = Compile(format);
+  m_shortDate = format;
+  m_compiled = std::move(compiled);
 }
-const QString &LongTimeFormat() {
-  return Formats().LongTime;
+
+void DateTimeFormats::SetLongTime(const QString &format) {
+  if (format == m_longTime)
+    return;
+  auto compiled = std::make_shared<Compiled>(*m_compiled);
+  compiled->Time = Compile(format);
+  m_longTime = format;
+  m_compiled = std::move(compiled);
 }
-void SetShortDateFormat(const QString &format) {
-  Formats().ShortDate = format;
+
+bool DateTimeFormats::HasSeconds() const {
+  for (const std::vector<Token> *tokens : {&m_compiled->Date, &m_compiled->Time})
+    for (const Token &t : *tokens)
+      if (t.Kind == Tok::Second || t.Kind == Tok::Milli)
+        return true;
+  return false;
 }
-void SetLongTimeFormat(const QString &format) {
-  Formats().LongTime = format;
+
+QString DateTimeFormats::Text(const CalendarFields &fields) const {
+  if (!IsValid(fields))
+    return QString();
+  QString out;
+  out.reserve(20);
+  Write(out, m_compiled->Date, fields);
+  out += QLatin1Char(' ');
+  Write(out, m_compiled->Time, fields);
+  return out;
 }
+
+bool DateTimeFormats::Parse(const QString &text, CalendarFields &fields) const {
+  CalendarFields f;
+  qsizetype pos = 0;
+  if (!Read(text, pos, m_compiled->Date, f))
+    return false;
+  if (pos < text.size()) {
+    if (text[pos] != QLatin1Char(' '))
+      return false;
+    ++pos;
+    if (!Read(text, pos, m_compiled->Time, f) || pos != text.size())
+      return false;
+  }
+  if (!IsValid(f))
+    return false;
+  fields = f;
+  return true;
+}
+
 QChar DateSeparator() {
   return QLatin1Char('/');
 }
@@ -234,50 +262,10 @@ QChar TimeSeparator() {
   return QLatin1Char(':');
 }
 
-bool DateTimeTextHasSeconds() {
-  State &s = Formats();
-  for (const std::vector<Token> *tokens : {&Tokens(s.Date, s.ShortDate), &Tokens(s.Time, s.LongTime)})
-    for (const Token &t : *tokens)
-      if (t.Kind == Tok::Second || t.Kind == Tok::Milli)
-        return true;
-  return false;
-}
-
 QString FormatCalendar(const QString &format, const CalendarFields &fields) {
   QString out;
   Write(out, Compile(format), fields);
   return out;
-}
-
-QString DateTimeText(const CalendarFields &fields) {
-  if (!IsValid(fields))
-    return QString();
-  State &s = Formats();
-  QString out;
-  out.reserve(20);
-  Write(out, Tokens(s.Date, s.ShortDate), fields);
-  out += QLatin1Char(' ');
-  Write(out, Tokens(s.Time, s.LongTime), fields);
-  return out;
-}
-
-bool ParseDateTimeText(const QString &text, CalendarFields &fields) {
-  State &s = Formats();
-  CalendarFields f;
-  qsizetype pos = 0;
-  if (!Read(text, pos, Tokens(s.Date, s.ShortDate), f))
-    return false;
-  if (pos < text.size()) {
-    if (text[pos] != QLatin1Char(' '))
-      return false;
-    ++pos;
-    if (!Read(text, pos, Tokens(s.Time, s.LongTime), f) || pos != text.size())
-      return false;
-  }
-  if (!IsValid(f))
-    return false;
-  fields = f;
-  return true;
 }
 
 double CalendarToDays(const CalendarFields &f) {

@@ -1,7 +1,5 @@
 #include "explorer/explorer_helpers.h"
 
-#include "explorer/date_time_formats.h"
-#include "explorer/explorer_texts.h"
 #include "platform/platform.h"
 
 #include <QFile>
@@ -33,13 +31,13 @@ bool ContainsAnyChar(const QString &set, const QString &text) {
   return false;
 }
 
-QString FileTimeToText(const FileTime &time) {
+QString FileTimeToText(const FileTime &time, const DateTimeFormats &formats) {
   if (!time.Valid)
     return QString();
   CalendarFields fields;
   if (!ToLocalCalendar(time.Seconds, time.Nanoseconds, fields))
     return QString();
-  return DateTimeText(fields);
+  return formats.Text(fields);
 }
 
 QString AttributeLetters(std::uint32_t attributes) {
@@ -64,8 +62,7 @@ QString ExtensionOf(const QString &name) {
   return dot < 0 ? QString() : name.mid(dot + 1);
 }
 
-QString DriveTypeText(DriveType type) {
-  const ExplorerTexts &t = ExplorerTextSlots();
+QString DriveTypeText(DriveType type, const ExplorerTexts &t) {
   switch (type) {
   case DriveType::Unknown:
     return t.sDriveUnknown;
@@ -85,8 +82,8 @@ QString DriveTypeText(DriveType type) {
   return QString();
 }
 
-QString DriveTypeName(const QString &root) {
-  return DriveTypeText(DefaultPlatform().Volumes->TypeOf(QFile::encodeName(root)));
+QString DriveTypeName(const QString &root, const ExplorerTexts &texts) {
+  return DriveTypeText(DefaultPlatform().Volumes->TypeOf(QFile::encodeName(root)), texts);
 }
 
 QString ParentFolder(const QString &folder) {
@@ -97,20 +94,25 @@ QString ParentFolder(const QString &folder) {
   return slash < 0 ? QStringLiteral("Drives") : path.left(slash + 1);
 }
 
-bool DiskReady(const QString &root, bool showMessage, QString *message) {
-  const ExplorerTexts &t = ExplorerTextSlots();
-  if (message)
-    message->clear();
-  if (!root.startsWith(QLatin1Char('/'))) {
-    if (message)
-      *message = t.sDiskInvalid;
-    return false;
+bool DiskReady(const QString &root, bool showMessage, QString *message, const ExplorerTexts &texts) {
+  return DiskReady(*DefaultPlatform().Volumes, root, showMessage, message, texts);
+}
+
+bool DiskReady(VolumeTable &volumes, const QString &root, bool showMessage, QString *message,
+               const ExplorerTexts &t) {
+  QString shown;
+  // A root that names no drive is said so, and asked about all the same.
+  if (!root.startsWith(QLatin1Char('/')))
+    shown = t.sDiskInvalid;
+  const bool ready = !root.isEmpty() && volumes.Ready(QFile::encodeName(root));
+  if (!ready && showMessage) {
+    if (!shown.isEmpty())
+      shown += QLatin1Char('\n');
+    shown += t.sDiskNone + root + QLatin1Char('\n') + t.sDiskOr + root + t.sDiskNotReady;
   }
-  if (DefaultPlatform().Volumes->Ready(QFile::encodeName(root)))
-    return true;
-  if (showMessage && message)
-    *message = t.sDiskNone + root + QLatin1Char('\n') + t.sDiskOr + root + t.sDiskNotReady;
-  return false;
+  if (message)
+    *message = shown;
+  return ready;
 }
 
 bool IsDrivesFolder(const QString &folder) {

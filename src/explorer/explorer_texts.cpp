@@ -1,5 +1,7 @@
 #include "explorer/explorer_texts.h"
 
+#include <array>
+
 namespace {
 
 constexpr int kLanguageCount = 9;
@@ -210,11 +212,6 @@ const char8_t *const kTexts[kLanguageCount][kExplorerTextCount] = {
      u8"RAM Dysk"},
 };
 
-ExplorerTexts &Slots() {
-  static ExplorerTexts texts;
-  return texts;
-}
-
 } // namespace
 
 ExplorerTexts ExplorerTextsFor(int language) {
@@ -226,10 +223,12 @@ ExplorerTexts ExplorerTextsFor(int language) {
   return texts;
 }
 
-const ExplorerTexts &ExplorerTextSlots() {
-  return Slots();
-}
-
-void LoadExplorerTexts(int language) {
-  Slots() = ExplorerTextsFor(language);
+const ExplorerTexts &ExplorerTextsOf(int language) {
+  static const std::array<ExplorerTexts, kLanguageCount> all = [] {
+    std::array<ExplorerTexts, kLanguageCount> texts;
+    for (int l = 0; l < kLanguageCount; ++l)
+      texts[size_t(l)] = ExplorerTextsFor(l);
+    return texts;
+  }();
+  return all[size_t(language < 0 || language >= kLanguageCount ? 0 : language)];
 }

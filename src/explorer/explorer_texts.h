@@ -1,5 +1,5 @@
 // The texts the explorer components show by themselves (column captions, drive types, the no-disk
-// message), in nine languages, loaded into process-wide slots.
+// message), in nine languages.
 #pragma once
 
 #include <QString>
@@ -31,8 +31,5 @@ struct ExplorerTexts {
 // 6 Portuguese, 7 Italian, 8 Polish; any other index gives English.
 ExplorerTexts ExplorerTextsFor(int language);
 
-// The slots every explorer component reads; empty until the first load.
-const ExplorerTexts &ExplorerTextSlots();
-
-// Loads the texts of a language into the slots.
-void LoadExplorerTexts(int language);
+// The same, built once and never changed: what a list or a tree keeps a reference to.
+const ExplorerTexts &ExplorerTextsOf(int language);

@@ -70,8 +70,9 @@ FolderListing *TZelvoRenameFileListView::Listing::ListingFor(const QByteArray &f
   return cached.get();
 }
 
-TZelvoRenameFileListView::Listing::Listing(const Platform &platform)
-    : platform(platform), datesToTheMinute(!DateTimeTextHasSeconds()) {}
+TZelvoRenameFileListView::Listing::Listing(const Platform &platform, const DateTimeFormats &formats,
+                                           const ExplorerTexts &texts)
+    : platform(platform), formats(formats), texts(texts), datesToTheMinute(!formats.HasSeconds()) {}
 
 const TypeInfo &TZelvoRenameFileListView::Listing::TypeFor(ItemKind kind, QStringView extension,
                                                            QString &sharedExtension) {
@@ -105,7 +106,7 @@ QString TZelvoRenameFileListView::Listing::DateText(const FileTime &time) {
   DateSlot &slot = dates[size_t(key) % dates.size()];
   if (slot.key != key) {
     slot.key = key;
-    slot.text = FileTimeToText(time);
+    slot.text = FileTimeToText(time, formats);
   }
   return slot.text;
 }
@@ -221,7 +222,7 @@ bool TZelvoRenameFileListView::AddEntries(const QString &pattern, std::uint32_t 
     return false;
   const bool ownListing = !m_listing;
   if (ownListing)
-    m_listing.reset(new Listing(*m_platform));
+    m_listing.reset(new Listing(*m_platform, m_formats, *m_texts));
   std::vector<FileListEntry> added;
   const bool any =
       AddEntriesIn(folder, QFile::encodeName(folder), pattern.mid(slash + 1), attributeMask, added);
@@ -235,7 +236,7 @@ void TZelvoRenameFileListView::AddSubfolderFiles(const QString &folder, const QS
                                                  std::uint32_t fileMask, std::uint32_t folderMask) {
   const bool ownListing = !m_listing;
   if (ownListing)
-    m_listing.reset(new Listing(*m_platform));
+    m_listing.reset(new Listing(*m_platform, m_formats, *m_texts));
   const QString start = WithTrailingBackslash(folder);
   std::vector<FileListEntry> added;
   WalkSubfolders(start, QFile::encodeName(start), SplitMask(mask), fileMask, folderMask, added);
@@ -250,7 +251,7 @@ void TZelvoRenameFileListView::ListDrives() {
     const QString point = QFile::decodeName(volume.MountPoint);
     FileListEntry e;
     e.Caption = QStringLiteral(" (") + point + QStringLiteral(")  ") + volume.Label;
-    e.SubItems[SubFolder] = DriveTypeText(volume.Type);
+    e.SubItems[SubFolder] = DriveTypeText(volume.Type, *m_texts);
     e.SubItems[SubFullPath] = WithTrailingBackslash(point);
     e.SubItems[SubKind] = QStringLiteral("drv");
     e.IconKey = DriveIconKey(volume.Type);

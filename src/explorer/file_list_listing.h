@@ -12,7 +12,7 @@
 #include <optional>
 
 struct TZelvoRenameFileListView::Listing {
-  explicit Listing(const Platform &platform);
+  Listing(const Platform &platform, const DateTimeFormats &formats, const ExplorerTexts &texts);
 
   // The folder's listing; the last one read is kept, so that listing a folder once per pattern (and
   // once more for its subfolders) reads it once. Null when the folder cannot be read.
@@ -24,6 +24,8 @@ struct TZelvoRenameFileListView::Listing {
   QString SizeText(std::uint64_t size);
 
   const Platform &platform;
+  const DateTimeFormats &formats;
+  const ExplorerTexts &texts;
   QByteArray cachedFolder;
   std::unique_ptr<FolderListing> cached;
   QHash<QString, TypeInfo> byExtension;

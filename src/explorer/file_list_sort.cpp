@@ -57,7 +57,7 @@ bool IsDateColumn(int column) {
   return column >= 5 && column <= 7;
 }
 
-SortKey KeyFor(const FileListEntry &e, int column) {
+SortKey KeyFor(const FileListEntry &e, int column, const DateTimeFormats &formats) {
   SortKey key;
   key.isFolder = e.SubItems[SubKind] == QLatin1String("dir");
   if (column == 2) {
@@ -67,7 +67,7 @@ SortKey KeyFor(const FileListEntry &e, int column) {
       key.number = 0;
   } else if (IsDateColumn(column)) {
     CalendarFields fields;
-    if (ParseDateTimeText(e.SubItems[size_t(column - 1)], fields))
+    if (formats.Parse(e.SubItems[size_t(column - 1)], fields))
       key.days = CalendarToDays(fields);
   } else {
     key.caption = UpperCaseKey(e.Caption);
@@ -102,11 +102,21 @@ int Compare(const SortKey &a, const SortKey &b, int column, bool workWithFolders
   return descending ? -result : result;
 }
 
+// The order of two entries whose keys are equal: the bytes of the full path as the file system
+// holds it (within one folder, those of the name), then the caption, then the listing order.
+bool TieOrder(const FileListEntry &a, const FileListEntry &b, int rowA, int rowB) {
+  if (int c = CompareBytes(a.NativePath, b.NativePath))
+    return c < 0;
+  if (int c = a.Caption.compare(b.Caption))
+    return c < 0;
+  return rowA < rowB;
+}
+
 } // namespace
 
 int TZelvoRenameFileListView::CompareEntries(const FileListEntry &a, const FileListEntry &b) const {
-  return Compare(KeyFor(a, m_sortColumn), KeyFor(b, m_sortColumn), m_sortColumn, m_workWithFolders,
-                 m_sortDescending);
+  return Compare(KeyFor(a, m_sortColumn, m_formats), KeyFor(b, m_sortColumn, m_formats), m_sortColumn,
+                 m_workWithFolders, m_sortDescending);
 }
 
 void TZelvoRenameFileListView::SortByColumn(int column) {
@@ -133,7 +143,7 @@ void TZelvoRenameFileListView::SortEntries() {
     std::vector<SortKey> keys;
     keys.reserve(n);
     for (const FileListEntry &e : m_entries)
-      keys.push_back(KeyFor(e, m_sortColumn));
+      keys.push_back(KeyFor(e, m_sortColumn, m_formats));
     // The first bytes of each key (or the size) as a number settle most comparisons without
     // reaching into the keys; equal ones fall back to the whole comparison.
     struct Item {
@@ -157,7 +167,9 @@ void TZelvoRenameFileListView::SortEntries() {
     }
     const int column = m_sortColumn;
     const bool workWithFolders = m_workWithFolders, descending = m_sortDescending;
-    // Entries that compare equal keep the order they were listed in.
+    // Entries that compare equal go by the bytes of their names (and paths), in either direction,
+    // so that the same folder always comes out in the same order.
+    const std::vector<FileListEntry> &entries = m_entries;
     std::sort(items.begin(), items.end(), [&](const Item &x, const Item &y) {
       int c;
       if (!workWithFolders && x.folder != y.folder)
@@ -168,7 +180,9 @@ void TZelvoRenameFileListView::SortEntries() {
         c = Compare(keys[size_t(x.row)], keys[size_t(y.row)], column, workWithFolders, false);
       if (descending)
         c = -c;
-      return c != 0 ? c < 0 : x.row < y.row;
+      if (c != 0)
+        return c < 0;
+      return TieOrder(entries[size_t(x.row)], entries[size_t(y.row)], x.row, y.row);
     });
     for (size_t i = 0; i < n; ++i)
       order[i] = items[i].row;

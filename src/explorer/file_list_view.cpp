@@ -1,8 +1,6 @@
 #include "explorer/file_list_view.h"
 
-#include "explorer/date_time_formats.h"
 #include "explorer/explorer_helpers.h"
-#include "explorer/explorer_texts.h"
 #include "explorer/file_list_listing.h"
 #include "platform/name_mask.h"
 
@@ -37,9 +35,6 @@ std::uint32_t FileAttrBits(TFileType type) {
 
 TZelvoRenameFileListView::TZelvoRenameFileListView(QObject *parent, const Platform *platform)
     : QAbstractTableModel(parent), m_platform(platform ? platform : &DefaultPlatform()) {
-  SetShortDateFormat(QStringLiteral("dd/mm/yyyy"));
-  SetLongTimeFormat(QStringLiteral("hh:nn"));
-  LoadExplorerTexts(0);
   // The folder view's columns until the first reload chooses.
   m_inReset = true;
   BuildFileColumns();
@@ -120,11 +115,11 @@ void TZelvoRenameFileListView::SetRecurseDirs(bool on) {
 void TZelvoRenameFileListView::SetDateFormat(TDateFormat format) {
   m_dateFormat = format;
   if (format == TDateFormat(dfMDY))
-    SetShortDateFormat(QStringLiteral("mm/dd/yyyy"));
+    m_formats.SetShortDate(QStringLiteral("mm/dd/yyyy"));
   else if (format == TDateFormat(dfDMY))
-    SetShortDateFormat(QStringLiteral("dd/mm/yyyy"));
+    m_formats.SetShortDate(QStringLiteral("dd/mm/yyyy"));
   else if (format == TDateFormat(dfYMD))
-    SetShortDateFormat(QStringLiteral("yyyy/mm/dd"));
+    m_formats.SetShortDate(QStringLiteral("yyyy/mm/dd"));
   Reload();
 }
 
@@ -132,7 +127,7 @@ void TZelvoRenameFileListView::SetLanguage(int language) {
   if (language == m_language)
     return;
   m_language = language;
-  LoadExplorerTexts(language);
+  m_texts = &ExplorerTextsOf(language);
   ApplyColumnCaptions();
   if (IsDrivesView())
     Reload(); // the drive type names change too
@@ -195,7 +190,7 @@ void TZelvoRenameFileListView::BuildDriveColumns() {
 }
 
 void TZelvoRenameFileListView::ApplyColumnCaptions() {
-  const ExplorerTexts &t = ExplorerTextSlots();
+  const ExplorerTexts &t = *m_texts;
   const QString folderCaptions[kFolderColumnCount] = {t.sColName,     t.sColPath,      t.sColSize,
                                                       t.sColType,     t.sColExtension, t.sColCreated,
                                                       t.sColModified, t.sColAccessed,  t.sColAttributes};
@@ -216,7 +211,7 @@ void TZelvoRenameFileListView::Reload() {
   m_entries.clear();
   m_numFiles = 0;
   m_numFolders = 0;
-  m_listing = std::make_unique<Listing>(*m_platform);
+  m_listing = std::make_unique<Listing>(*m_platform, m_formats, *m_texts);
   if (IsDrivesView()) {
     BuildDriveColumns();
     ListDrives();

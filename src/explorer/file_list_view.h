@@ -2,6 +2,8 @@
 // listing rules and sort order. The list widget shows it; the rename engine reads its entries.
 #pragma once
 
+#include "explorer/date_time_formats.h"
+#include "explorer/explorer_texts.h"
 #include "explorer/file_list_entry.h"
 #include "platform/platform.h"
 
@@ -82,6 +84,13 @@ public:
   void SetDateFormat(TDateFormat format);
   int Language() const { return m_language; }
   void SetLanguage(int language);
+  // This list's texts (captions, drive types, the no-disk message), of its Language.
+  const ExplorerTexts &Texts() const { return *m_texts; }
+  // The formats of this list's date columns. Changing them takes effect at the next reload.
+  const DateTimeFormats &Formats() const { return m_formats; }
+  DateTimeFormats &Formats() { return m_formats; }
+  // The platform services the list reads through.
+  const Platform &Services() const { return *m_platform; }
   // Whether a reload reads each item's size, times and write permission. Without them only names
   // and kinds are listed: the size, type, date and attribute sub-items stay empty and every item
   // counts as writable. That is all a rename without variables needs. Does not reload.
@@ -177,6 +186,8 @@ private:
   bool m_readDetails = true;
   TDateFormat m_dateFormat = dfDMY;
   int m_language = 0;
+  const ExplorerTexts *m_texts = &ExplorerTextsOf(0);
+  DateTimeFormats m_formats;
   int m_numFiles = 0;
   int m_numFolders = 0;
   int m_sortColumn = 0;

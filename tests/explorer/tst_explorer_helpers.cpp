@@ -135,17 +135,15 @@ private slots:
   void fileTimeToText_usesCurrentFormats() {
     QFETCH(QString, dateFormat);
     QFETCH(QString, expected);
-    SetShortDateFormat(dateFormat);
-    SetLongTimeFormat(QStringLiteral("hh:nn"));
+    const DateTimeFormats formats(dateFormat, QStringLiteral("hh:nn"));
     const FileTime time{1614834399, 999999999, true}; // 2021-03-04 05:06:39.999 UTC
-    QCOMPARE(FileTimeToText(time), expected);
+    QCOMPARE(FileTimeToText(time, formats), expected);
     CalendarFields read;
-    QVERIFY(ParseDateTimeText(expected, read));
+    QVERIFY(formats.Parse(expected, read));
     QCOMPARE(read.Year, 2021);
     QCOMPARE(read.Month, 3);
     QCOMPARE(read.Day, 4);
     QCOMPARE(read.Minute, 6);
-    SetShortDateFormat(QStringLiteral("dd/mm/yyyy"));
   }
 
   void fileTimeToText_emptyWhenUnknownOrOutOfRange() {
@@ -165,7 +163,7 @@ private slots:
   void parseDateTimeText_rejectsOtherShapes() {
     QFETCH(QString, text);
     CalendarFields fields;
-    QVERIFY(!ParseDateTimeText(text, fields));
+    QVERIFY(!DateTimeFormats().Parse(text, fields));
   }
 
   void iconKeys_forFoldersAndFiles() {
@@ -189,15 +187,10 @@ private slots:
     const QString c = dir.filePath(QStringLiteral("c"));
     QVERIFY(ShellFileOperation(kShellRename, a, aborted, c, &message));
     QVERIFY(!QFile::exists(a) && QFile::exists(c));
+    // A preset flag is the operation's to overwrite, not a reason to stop.
     aborted = true;
-    QVERIFY(!ShellFileOperation(kShellRename, c, aborted, a));
-    QVERIFY(QFile::exists(c));
-  }
-
-  void shellOpen_reportsFailure() {
-    QString message;
-    QVERIFY(!ShellOpen(QStringLiteral("open"), QString(), QString(), QString(), &message));
-    QCOMPARE(message, QStringLiteral("ERROR - Can't open file  "));
+    QVERIFY(ShellFileOperation(kShellRename, c, aborted, a));
+    QVERIFY(!aborted && QFile::exists(a));
   }
 };
 

@@ -6,8 +6,6 @@
 class TestExplorerTexts : public QObject {
   Q_OBJECT
 private slots:
-  void cleanup() { LoadExplorerTexts(0); }
-
   void languageIndex_picksTexts_data() {
     QTest::addColumn<int>("language");
     QTest::addColumn<QString>("colSize");
@@ -52,8 +50,7 @@ private slots:
     QFETCH(QString, colSize);
     QFETCH(QString, diskInvalid);
     QFETCH(QString, driveRam);
-    LoadExplorerTexts(language);
-    const ExplorerTexts &t = ExplorerTextSlots();
+    const ExplorerTexts &t = ExplorerTextsOf(language);
     QCOMPARE(t.sColSize, colSize);
     QCOMPARE(t.sDiskInvalid, diskInvalid);
     QCOMPARE(t.sDriveRam, driveRam);
@@ -88,23 +85,26 @@ private slots:
   void noDiskMessage_joinsPiecesWithTheRoot() {
     QFETCH(int, language);
     QFETCH(QString, expected);
-    LoadExplorerTexts(language);
+    const ExplorerTexts &t = ExplorerTextsOf(language);
     QString message;
-    QVERIFY(!DiskReady(QStringLiteral("/nowhere"), true, &message));
+    QVERIFY(!DiskReady(QStringLiteral("/nowhere"), true, &message, t));
     QCOMPARE(message, expected);
-    QVERIFY(!DiskReady(QStringLiteral("/nowhere"), false, &message));
+    QVERIFY(!DiskReady(QStringLiteral("/nowhere"), false, &message, t));
     QVERIFY(message.isEmpty());
-    QVERIFY(!DiskReady(QStringLiteral("relative"), false, &message));
-    QCOMPARE(message, ExplorerTextSlots().sDiskInvalid);
-    QVERIFY(DiskReady(QStringLiteral("/"), true, &message));
+    QVERIFY(!DiskReady(QStringLiteral("relative"), false, &message, t));
+    QCOMPARE(message, t.sDiskInvalid);
+    // The invalid-drive text does not end the check: the no-disk text follows it.
+    QVERIFY(!DiskReady(QStringLiteral("nowhere"), true, &message, t));
+    QVERIFY(message.startsWith(t.sDiskInvalid + QLatin1Char('\n') + t.sDiskNone));
+    QVERIFY(DiskReady(QStringLiteral("/"), true, &message, t));
   }
 
   void driveTypeName_followsLanguage() {
-    LoadExplorerTexts(5);
-    QCOMPARE(DriveTypeText(DriveType::Fixed), QStringLiteral("Festplatte"));
-    QCOMPARE(DriveTypeText(DriveType::Unknown), QStringLiteral("Unbekan"));
-    QCOMPARE(DriveTypeName(QStringLiteral("/")), QStringLiteral("Festplatte"));
-    QCOMPARE(DriveTypeName(QStringLiteral("/definitely/not/mounted")), QStringLiteral("Nicht da "));
+    const ExplorerTexts &german = ExplorerTextsOf(5);
+    QCOMPARE(DriveTypeText(DriveType::Fixed, german), QStringLiteral("Festplatte"));
+    QCOMPARE(DriveTypeText(DriveType::Unknown, german), QStringLiteral("Unbekan"));
+    QCOMPARE(DriveTypeName(QStringLiteral("/"), german), QStringLiteral("Festplatte"));
+    QCOMPARE(DriveTypeName(QStringLiteral("/definitely/not/mounted"), german), QStringLiteral("Nicht da "));
   }
 };
 

@@ -381,11 +381,40 @@ private slots:
     list.SortByColumn(6);
     QCOMPARE(Captions(list), QStringList({"a", "b", "c"})); // equal ones keep their order
     // A time format with seconds tells apart the times of one minute.
-    SetLongTimeFormat(QStringLiteral("hh:nn:ss"));
+    list.Formats().SetLongTime(QStringLiteral("hh:nn:ss"));
     list.SetDateFormat(dfDMY);
     QCOMPARE(Find(list, "a")->SubItems[SubModified], QStringLiteral("04/03/2021 05:06:50"));
     QCOMPARE(Find(list, "b")->SubItems[SubModified], QStringLiteral("04/03/2021 05:06:05"));
-    SetLongTimeFormat(QStringLiteral("hh:nn"));
+  }
+
+  void equalKeys_orderedByNameBytesInEitherDirection() {
+    QTemporaryDir dir;
+    for (const char *name : {"b.txt", "B.TXT", "a.txt", "B.txt"})
+      MakeFile(dir.path(), name);
+    TZelvoRenameFileListView list;
+    list.SetDirectory(dir.path());
+    QCOMPARE(Captions(list), QStringList({"a.txt", "B.TXT", "B.txt", "b.txt"}));
+    list.SortByColumn(0);
+    QCOMPARE(Captions(list), QStringList({"B.TXT", "B.txt", "b.txt", "a.txt"}));
+    list.SortByColumn(4); // one extension for all but the letter case
+    QCOMPARE(Captions(list), QStringList({"a.txt", "B.TXT", "B.txt", "b.txt"}));
+  }
+
+  void secondList_keepsTheFirstsDateFormat() {
+    QTemporaryDir dir;
+    MakeFile(dir.path(), "a");
+    MakeFile(dir.path(), "b");
+    SetFileTimes(dir.path() + "/a", k2021_03_04_0506, 0);
+    SetFileTimes(dir.path() + "/b", k2021_03_04_0506 - 100 * 86400, 0);
+    TZelvoRenameFileListView list;
+    list.SetDirectory(dir.path());
+    list.SetDateFormat(dfYMD);
+    TZelvoRenameFileListView other;
+    other.SetDateFormat(dfMDY);
+    list.Reload();
+    QCOMPARE(list.Entry(0).SubItems[SubModified], QStringLiteral("2021/03/04 05:06"));
+    list.SortByColumn(6); // the texts are read back with the list's own format
+    QCOMPARE(Captions(list), QStringList({"b", "a"}));
   }
 
   void drivesView_listsEveryVolume() {
@@ -411,7 +440,12 @@ private slots:
     list.SetLanguage(1);
     QCOMPARE(list.Entry(0).SubItems[SubFolder], QStringLiteral("Disco Fijo"));
     QCOMPARE(list.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Nombre"));
-    LoadExplorerTexts(0);
+    // A second list keeps its own language and formats, and does not reset those of the first.
+    TZelvoRenameFileListView other(nullptr, &platform);
+    other.Reload();
+    QCOMPARE(other.Entry(0).SubItems[SubFolder], QStringLiteral("Fixed Disk"));
+    list.Reload();
+    QCOMPARE(list.Entry(0).SubItems[SubFolder], QStringLiteral("Disco Fijo"));
   }
 
   void drivesView_showsThisMachinesRoot() {
