@@ -112,9 +112,13 @@ RenameStatus RenameEntryTo(const FileListEntry &entry, const QString &newName, c
 } // namespace
 
 RenameRunResult RenameAllEntries(const RenameOptions &options, std::span<const FileListEntry> entries,
-                                 const QStringList &lines, FileSystemCalls &calls) {
+                                 const QStringList &lines, FileSystemCalls &calls,
+                                 const RunProgress &progress) {
   RenameRunResult result;
-  for (qsizetype i = 0; i < qsizetype(entries.size()); ++i) {
+  const qsizetype total = qsizetype(entries.size());
+  for (qsizetype i = 0; i < total; ++i) {
+    if (progress && !progress(i, total))
+      break;
     const FileListEntry &entry = entries[i];
     if (IsExcludedFromRun(options, entry))
       continue;

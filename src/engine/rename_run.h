@@ -8,6 +8,7 @@
 #include <QByteArrayList>
 #include <QStringList>
 
+#include <functional>
 #include <span>
 
 // The successful renames of the last run, position by position, in the order of the file list.
@@ -54,12 +55,18 @@ QString NameOnDisk(const QString &line, const QString &oldName);
 // Whether the run leaves the entry alone: a folder while folders are shown but not worked on.
 bool IsExcludedFromRun(const RenameOptions &options, const FileListEntry &entry);
 
+// Told how many entries of how many a run has handled, before each further entry; false stops the
+// run there.
+using RunProgress = std::function<bool(qsizetype done, qsizetype total)>;
+
 // Renames entry i to line i, from the first entry to the last, and never replaces a file. An entry
 // without a line, with a name that is not allowed, or that vanished or changed kind since it was
 // listed is recorded as a failure and the run goes on. Entries renamed onto their own names are
-// recorded for undo without being touched.
+// recorded for undo without being touched. A run stopped by progress leaves the entries after the
+// stop untouched and unrecorded.
 RenameRunResult RenameAllEntries(const RenameOptions &options, std::span<const FileListEntry> entries,
-                                 const QStringList &lines, FileSystemCalls &calls = SystemFileSystemCalls());
+                                 const QStringList &lines, FileSystemCalls &calls = SystemFileSystemCalls(),
+                                 const RunProgress &progress = {});
 
 // The in-place rename of one entry to the name typed (taken as typed). Asking about hidden files
 // is the caller's business.

@@ -20,6 +20,7 @@ RenameSession::RenameSession(RenameOptions &options, TZelvoRenameFileListView &l
     : m_options(options), m_list(list), m_expansion(expansion) {}
 
 QString RenameSession::UpdateAll() {
+  ++m_refreshCount;
   return ::UpdateAll({m_options, m_list.Entries(), m_list.Directory(), m_expansion, m_previewTexts},
                      m_preview, m_state);
 }
@@ -46,13 +47,21 @@ void RenameSession::EnsurePreview() {
     UpdateAll();
 }
 
-RenameErrorRecord RenameSession::RenameAll() {
+RenameErrorRecord RenameSession::RenameAll(const RunProgress &progress) {
   if (IsDrivesFolder(m_list.Directory()))
     return {};
   EnsurePreview();
-  const RenameRunResult run = RenameAllEntries(m_options, m_list.Entries(), m_preview.lZelvoList);
+  const RenameRunResult run =
+      RenameAllEntries(m_options, m_list.Entries(), m_preview.lZelvoList, SystemFileSystemCalls(), progress);
   m_undo = run.undo;
+  const QString maskBefore = m_options.tMask;
   m_options.ResetAfterRename();
+  if (m_options.tMask != maskBefore) {
+    ListSwitches switches{m_list.RecurseDirs(), m_list.ShowFolders()};
+    MaskChanged(m_options, switches);
+    m_list.SetRecurseDirs(switches.recurse);
+    m_list.SetShowFolders(switches.showFolders);
+  }
   ReloadList();
   UpdateAll();
   m_undoAvailable = true;

@@ -39,6 +39,8 @@ public:
 
   // Rebuilds the preview from the list and the options; returns the error that stopped it, if any.
   QString UpdateAll();
+  // How many times the preview has been rebuilt.
+  int RefreshCount() const { return m_refreshCount; }
   // The common reaction to an option change: a refresh, or the refresh hint written once.
   QString OptionChanged();
   // A change of language: the preview counts as valid again, then reacts like an option change.
@@ -47,9 +49,12 @@ public:
   // Lists the folder again with the current mask (through a mask that matches nothing).
   void ReloadList();
 
-  // Renames every entry to its preview line, then reloads, resets the one-shot options, refreshes
-  // and makes undo available. Returns the entries that were not renamed (for the error list).
-  RenameErrorRecord RenameAll();
+  // Renames every entry to its preview line, then resets the one-shot options, reloads, refreshes
+  // and makes undo available. The mask going back to "*.*" acts as a typed mask change: recursion
+  // ends and folders are shown again. progress may stop the run between two entries; what was
+  // renamed up to then is kept for undo. Returns the entries that were not renamed (for the error
+  // list).
+  RenameErrorRecord RenameAll(const RunProgress &progress = {});
   const UndoRecord &LastRun() const { return m_undo; }
   bool UndoAvailable() const { return m_undoAvailable; }
   // Renames the last run back, newest first, then reloads and refreshes; undo is then no longer
@@ -82,4 +87,5 @@ private:
   RefreshRunState m_state;
   UndoRecord m_undo;
   bool m_undoAvailable = false;
+  int m_refreshCount = 0;
 };

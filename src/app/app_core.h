@@ -1,0 +1,211 @@
+// The application core of the main window: the options, the file list, the preview and the
+// language it shows, what each command does and when the preview is refreshed. QtCore only; the
+// window binds its widgets to it and shows what it announces.
+#pragma once
+
+#include "app/dialog_hook.h"
+#include "app/preview_model.h"
+#include "engine/rename_options.h"
+#include "engine/rename_run.h"
+#include "engine/rename_session.h"
+#include "explorer/file_list_view.h"
+#include "lang/language_texts.h"
+#include "variables/text_list.h"
+#include "variables/variable_expander.h"
+
+#include <QObject>
+#include <QStringList>
+
+#include <optional>
+
+struct Platform;
+
+// The window preferences of the More Options tab and their menu twins.
+struct WindowPreferences {
+  bool cStartMaximized = false;
+  bool cRememberLastPath = true;
+  bool cRemWinProPos = false;
+};
+
+// What the preview should do after a click or key release in the file list.
+struct PreviewFollow {
+  bool follow = false; // false: leave the preview as it is
+  int topRow = -1;     // make this the first visible preview line
+  int currentRow = -1; // select this preview line
+};
+
+// What the file list should do after a click in the preview: select one entry alone, or nothing.
+struct ListFollow {
+  bool follow = false;
+  int selectRow = -1;
+};
+
+class AppCore : public QObject {
+  Q_OBJECT
+public:
+  // dialogs must outlive the core. platform: the file list's services (nullptr: the system's).
+  explicit AppCore(DialogHook &dialogs, const Platform *platform = nullptr, QObject *parent = nullptr);
+  ~AppCore() override;
+
+  // ---- What the window shows.
+  const RenameOptions &Options() const { return m_options; }
+  const WindowPreferences &Preferences() const { return m_preferences; }
+  TZelvoRenameFileListView &FileList() { return *m_list; }
+  const TZelvoRenameFileListView &FileList() const { return *m_list; }
+  PreviewModel &PreviewList() { return *m_preview; }
+  VariableExpander &Expander() { return m_expander; }
+  TextList &TextListLines() { return m_textList; }
+  RenameSession &Session() { return *m_session; }
+  const LanguageTexts &Texts() const { return m_texts; }
+  int CurrentLanguage() const { return m_currentLanguage; }
+  bool PreviewValid() const;
+  bool UndoAvailable() const;
+  bool Active() const { return m_active; }
+  // cWorkWithFolders can be changed only while folders are shown.
+  bool WorkWithFoldersEnabled() const { return m_options.cViewFolders; }
+  QString FormCaption() const { return m_formCaption; }
+  QString FormHint() const { return m_formHint; }
+  // Every caption of the window in the current language, by object name (see caption_table.h).
+  QHash<QString, QString> Captions() const;
+  // The number of refreshes of the preview so far.
+  int RefreshCount() const;
+
+  // The text field the variables menu writes into: 1 to 8, or 0 before any was chosen.
+  int VariableTarget() const { return m_variableTarget; }
+  // A mouse button pressed in a field: the eight variable-capable fields become the target.
+  void FieldPressed(QStringView objectName);
+  // The target number of a variable-capable field, or 0.
+  static int VariableTargetOf(QStringView objectName);
+
+  // ---- Option fields, as the user changes them. Each runs the field's reaction.
+  // A text field (tMask, tInsertBefore...); false for an unknown name.
+  bool SetText(QStringView objectName, const QString &text);
+  // A check box or radio button (a radio set to true clears the others of its group), including
+  // the preferences and the view switches; false for an unknown name.
+  bool SetFlag(QStringView objectName, bool on);
+  // rgTypeNumber: 0 Dec, 1 Hex, 2 Oct, 3 Bin, 4 Excel, 5 Manual.
+  void SetTypeNumber(int index);
+  void SetInstantRefresh(bool on) { SetFlag(u"opInstantRefresh", on); }
+  void SetOnlySelected(bool on) { SetFlag(u"bCheckOnlySelectedFiles", on); }
+  // Whether a typed character reaches the field.
+  static bool AcceptKey(QStringView objectName, QChar key);
+  // The field was left: repairs an empty or malformed number and reacts; returns the field's text.
+  QString LeaveField(QStringView objectName);
+  // The current text of a text field (empty for an unknown name).
+  QString Text(QStringView objectName) const;
+  // The current state of a check box or radio button (false for an unknown name).
+  bool Flag(QStringView objectName) const;
+
+  // ---- Commands.
+  // Set Default Values: the options of the first three tabs and the view switches back to their
+  // defaults, one refresh at the end. Keeps accents, path numbering, the numbering type, the
+  // manual characters, instant preview, only-selected and the language.
+  void InitAll();
+  // Enables or disables the option controls named by ActiveControlNames().
+  void SetActive(bool on);
+  static const QStringList &ActiveControlNames();
+  // Switches every text to a language (0 to 8; any other index shows English and is kept).
+  void ChangeLanguage(int index);
+  // Recomputes the preview now, whatever instant preview says.
+  void UpdateAll();
+  // A double click in the preview: refreshes when instant preview is off.
+  void lZelvoListDblClick();
+  // F5: the folder read again, then one refresh.
+  void mRefreshClick();
+  // The recursive listing switched (Ctrl+R).
+  void mRecurseDirectoriesClick();
+  // The rename and its undo.
+  void btnRenameClick();
+  void btnUndoClick();
+  // The three save commands and the two options-file commands.
+  void mSaveToFileClick();
+  void mMakeBATClick();
+  void MakeUndoBATClick();
+  void mSaveZROptionsClick();
+  void mOpenZROptionsClick();
+  // The file list's in-place rename of entry index to text; text becomes what the entry shows.
+  bool EditInPlace(int index, QString &text);
+
+  // ---- The two lists following each other.
+  // A click or key release in the file list: what the preview shows next (refreshes when only
+  // selected files are renamed with instant preview on). firstVisibleRow: the file list's top row.
+  PreviewFollow FileListClicked(int firstVisibleRow);
+  // A click in the preview on row (-1: none selected).
+  ListFollow PreviewClicked(int row) const;
+
+  // Ctrl+Tab and Ctrl+Shift+Tab on the tab strip: the tab to show next. The cycle covers the first
+  // four tabs; from the fifth, forward goes to the first and backward to the fourth.
+  static int NextTab(int current, bool backward);
+
+  // ---- Tuning for tests: how long a rename run lasts before it reports progress.
+  void SetProgressDelay(int milliseconds) { m_progressDelayMs = milliseconds; }
+
+signals:
+  // The preview lines were replaced (the model has been reset).
+  void PreviewChanged();
+  // Any number of option values changed at once: push every value into the widgets.
+  void OptionsReset();
+  // One option was changed by the core itself (a repair, a consequence): push that value.
+  void OptionValueChanged(const QString &objectName);
+  void ActiveChanged(bool on);
+  void UndoAvailableChanged(bool available);
+  void WorkWithFoldersEnabledChanged(bool enabled);
+  void CaptionChanged(const QString &caption);
+  void HintChanged(const QString &hint);
+  // After the texts changed: the window applies Captions().
+  void LanguageChanged(int index);
+  // The entries a rename run could not rename, for the error list.
+  void ErrorsToShow(const RenameErrorRecord &errors);
+  // The file manager entry must be registered again with this text (the language changed).
+  void ShellEntryCaptionChanged(const QString &caption);
+
+public:
+  // Whether the file manager entry is installed (kept by the shell integration).
+  bool ShellEntryInstalled() const { return m_shellEntryInstalled; }
+  void SetShellEntryInstalled(bool on) { m_shellEntryInstalled = on; }
+
+private:
+  class RefreshHold;
+  friend class RefreshHold;
+
+  void ConnectList();
+  void OnReloadStarted();
+  void OnListFilled();
+  void OnListSorted();
+  void RequestOptionChanged();
+  void RunOptionChanged();
+  void Refresh();
+  void SyncPreview();
+  void ReportRefreshError(const QString &error);
+  void WriteFormCaption();
+  void ApplyListSwitches(bool recurse, bool showFolders);
+  void ApplyMaskChange();
+  void SetUndoAvailable(bool available);
+  void ReloadAndRefresh();
+  void RunSave(const QString &fileName, const QString &filter,
+               SaveOutcome (RenameSession::*save)(const QString &, const RenameSession::Confirm &));
+  void ApplyTexts();
+
+  DialogHook &m_dialogs;
+  RenameOptions m_options;
+  WindowPreferences m_preferences;
+  std::unique_ptr<TZelvoRenameFileListView> m_list;
+  std::unique_ptr<PreviewModel> m_preview;
+  VariableExpander m_expander;
+  TextList m_textList;
+  std::unique_ptr<RenameSession> m_session;
+  LanguageTexts m_texts;
+  PreviewTexts m_previewTexts;
+  int m_currentLanguage = 0;
+  bool m_active = true;
+  bool m_undoAvailable = false;
+  bool m_shellEntryInstalled = false;
+  int m_variableTarget = 0;
+  QString m_formCaption;
+  QString m_formHint;
+  int m_progressDelayMs = 500;
+  // Refreshes asked for while held run once when the last hold ends.
+  int m_holds = 0;
+  bool m_refreshPending = false;
+  bool m_inReload = false;
+};

@@ -1,0 +1,44 @@
+// The questions, messages, file choices and progress that the application core asks of its window.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The window answers these with message boxes and file dialogs; tests answer them with a fake.
+// The core is given one at construction and keeps it for its whole life.
+class DialogHook {
+public:
+  // What a file dialog is opened with. Filters are in the form of a file dialog's name filter,
+  // e.g. "*.txt" or "Ini Files (*.ini)".
+  struct FileChoice {
+    QString directory; // the folder the dialog opens in
+    QString fileName;  // the proposed name ("Preview.txt"); empty for none
+    QString filter;
+    QString title; // empty: the dialog's own title
+  };
+
+  virtual ~DialogHook() = default;
+
+  // A question with Yes and No; true only for Yes.
+  [[nodiscard]] virtual bool Confirm(const QString &message) = 0;
+  // The general error message, with an OK button.
+  virtual void ShowError(const QString &message) = 0;
+  // A notice with an OK button.
+  virtual void ShowInformation(const QString &message) = 0;
+
+  // The save dialog: the chosen path, or nothing when cancelled.
+  [[nodiscard]] virtual std::optional<QString> ChooseSaveFile(const FileChoice &choice) = 0;
+  // The open dialog: the chosen path, or nothing when cancelled.
+  [[nodiscard]] virtual std::optional<QString> ChooseOpenFile(const FileChoice &choice) = 0;
+
+  // A rename run that takes a while reports how far it got, between two files; false stops it
+  // there. The first report comes once the run has lasted a moment, never for a quick run.
+  [[nodiscard]] virtual bool RenameProgress(qsizetype done, qsizetype total) {
+    Q_UNUSED(done);
+    Q_UNUSED(total);
+    return true;
+  }
+  // The run that reported progress has ended (the progress display can go).
+  virtual void RenameProgressEnded() {}
+};

@@ -1,0 +1,44 @@
+#include "app/preview_model.h"
+
+#include "explorer/file_list_view.h"
+
+PreviewModel::PreviewModel(const TZelvoRenameFileListView &list, QObject *parent)
+    : QAbstractListModel(parent), m_list(list) {}
+
+void PreviewModel::SetLines(const QStringList &lines, bool valid) {
+  beginResetModel();
+  m_lines = lines; // shared, not copied
+  m_valid = valid;
+  endResetModel();
+}
+
+bool PreviewModel::RowDrawn(int row) const {
+  if (row < 0 || row >= m_lines.size())
+    return false;
+  return !m_valid || row < m_list.Count();
+}
+
+int PreviewModel::rowCount(const QModelIndex &parent) const {
+  return parent.isValid() ? 0 : int(m_lines.size());
+}
+
+QVariant PreviewModel::data(const QModelIndex &index, int role) const {
+  if (!index.isValid() || index.row() >= m_lines.size())
+    return {};
+  const int row = index.row();
+  const bool hasEntry = m_valid && row < m_list.Count();
+  switch (role) {
+  case Qt::DisplayRole:
+    return RowDrawn(row) ? m_lines.at(row) : QString();
+  case IconKeyRole:
+    return hasEntry ? QVariant(m_list.Entry(row).IconKey) : QVariant();
+  case HiddenRole:
+    return hasEntry && m_list.Entry(row).SubItem(SubHidden) == QLatin1String("H");
+  case HasEntryRole:
+    return hasEntry;
+  case PlainTextRole:
+    return !m_valid;
+  default:
+    return {};
+  }
+}

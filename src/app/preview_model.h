@@ -1,0 +1,40 @@
+// The preview list as an item model: one row per preview line, with the icon and hidden mark of the
+// file list entry of the same index, and whether the lines are new names or a plain text.
+#pragma once
+
+#include <QAbstractListModel>
+#include <QStringList>
+
+class TZelvoRenameFileListView;
+
+class PreviewModel : public QAbstractListModel {
+  Q_OBJECT
+public:
+  enum Role {
+    IconKeyRole = Qt::UserRole + 1, // QString: the icon theme name of the entry of the same index
+    HiddenRole,                     // bool: that entry carries the hidden mark "H"
+    HasEntryRole,                   // bool: the row belongs to an entry (false past the entries)
+    PlainTextRole,                  // bool: the lines are the hint or the drives help, drawn as text
+  };
+
+  // The entries' icons and hidden marks are read from list; it must outlive the model.
+  explicit PreviewModel(const TZelvoRenameFileListView &list, QObject *parent = nullptr);
+
+  // Replaces every line at once (one reset, whatever the number of lines). valid: the lines are
+  // the result of a refresh; otherwise they are plain text.
+  void SetLines(const QStringList &lines, bool valid);
+  const QStringList &Lines() const { return m_lines; }
+  bool Valid() const { return m_valid; }
+
+  // Whether a row is drawn at all: every row of a plain text, only rows below the number of file
+  // list entries while the lines are new names.
+  bool RowDrawn(int row) const;
+
+  int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+private:
+  const TZelvoRenameFileListView &m_list;
+  QStringList m_lines;
+  bool m_valid = false;
+};
