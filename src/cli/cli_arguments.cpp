@@ -27,6 +27,8 @@ QString CliUsage() {
       "  --undo-script FILE          with --rename: write the undo script of that run to FILE\n"
       "  --save-preview FILE         write the new names as a text file to FILE\n"
       "                              (these three write to FILE as named: no extension is added)\n"
+      "                              a script FILE ending in \".sh\" is a runnable shell script whose\n"
+      "                              moves never replace a file; any other gets REN lines (.bat)\n"
       "  --help                      show this help\n"
       "  --version                   show the version\n"
       "\n"

@@ -40,8 +40,8 @@ void PrintTable(QTextStream &out, const RenameOptions &options, const std::vecto
   out << changing << " of " << entries.size() << " names change\n";
 }
 
-QString WriteFile(const QString &path, const QByteArray &bytes) {
-  return WriteWholeFile(path, bytes);
+QString WriteFile(const QString &path, const QByteArray &bytes, FileMode mode = FileMode::Plain) {
+  return WriteWholeFile(path, bytes, mode);
 }
 
 // Whether the new names or the order need the sizes, times, types or attributes of the files. A
@@ -146,13 +146,14 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err)
       return fail(writeError);
   }
   if (!a.renameScript.isEmpty()) {
-    const ScriptText script = MakeRenameScript(options, entries, lines);
-    const QString writeError = WriteFile(a.renameScript, script.text);
+    const ScriptFormat format = ScriptFormatOf(a.renameScript);
+    const ScriptText script = MakeRenameScript(options, entries, lines, format);
+    const QString writeError = WriteFile(a.renameScript, script.text, RunMode(format));
     if (!writeError.isEmpty())
       return fail(writeError);
-    for (qsizetype i : script.leftOut)
-      err << "zelvo-rename-cli: left out of the script (a name holds a quote or a line break): "
-          << entries[size_t(i)].SubItems[SubFullPath] << '\n';
+    for (qsizetype k = 0; k < script.leftOut.size(); ++k)
+      err << "zelvo-rename-cli: left out of the script (" << script.reasons.value(k)
+          << "): " << entries[size_t(script.leftOut.at(k))].SubItems[SubFullPath] << '\n';
   }
   if (!a.rename)
     return CliDone;
@@ -161,7 +162,9 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err)
   for (qsizetype i = 0; i < run.errors.size(); ++i)
     err << run.errors.lFileNames.at(i) << "  (" << run.errors.reasons.value(i) << ")\n";
   if (!a.undoScript.isEmpty()) {
-    const QString writeError = WriteFile(a.undoScript, MakeUndoScript(run.undo).text);
+    const ScriptFormat format = ScriptFormatOf(a.undoScript);
+    const QString writeError =
+        WriteFile(a.undoScript, MakeUndoScript(run.undo, format).text, RunMode(format));
     if (!writeError.isEmpty())
       return fail(writeError);
   }

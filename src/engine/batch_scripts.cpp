@@ -1,24 +1,51 @@
 #include "engine/batch_scripts.h"
 
+#include "engine/shell_script.h"
+
+#include <QFile>
 #include <QSaveFile>
+
+#include <vector>
 
 namespace {
 
 const QByteArray kLineEnd = QByteArrayLiteral("\r\n");
 
-bool Quotable(const QByteArray &text) {
-  return !text.contains('"') && !text.contains('\r') && !text.contains('\n');
-}
+// The moves of a script before it is written in one format or the other.
+class ScriptBuilder {
+public:
+  explicit ScriptBuilder(ScriptFormat format) : m_format(format) {}
 
-// Appends REN "<first>" "<second>" CR LF, or notes the position when either cannot be quoted.
-void AppendRenLine(ScriptText &script, qsizetype position, const QByteArray &first,
-                   const QByteArray &second) {
-  if (!Quotable(first) || !Quotable(second)) {
-    script.leftOut.append(position);
-    return;
+  // REN "<first>" "<second>" CR LF, or the position noted when either cannot be quoted.
+  void Ren(qsizetype position, const QByteArray &first, const QByteArray &second) {
+    if (!Quotable(first) || !Quotable(second))
+      return LeaveOut(position, QStringLiteral("a name holds a double quote or a line break"));
+    m_script.text += "REN \"" + InterpreterText(first) + "\" \"" + InterpreterText(second) + '"' + kLineEnd;
   }
-  script.text += "REN \"" + first + "\" \"" + second + '"' + kLineEnd;
-}
+  void Move(const QByteArray &from, const QByteArray &to) { m_moves.push_back({from, to}); }
+  void LeaveOut(qsizetype position, const QString &reason) {
+    m_script.leftOut.append(position);
+    m_script.reasons.append(reason);
+  }
+  ScriptFormat Format() const { return m_format; }
+
+  ScriptText Finish() {
+    if (m_format == ScriptFormat::Shell)
+      m_script.text = MakeShellScript(m_moves);
+    return std::move(m_script);
+  }
+
+private:
+  static bool Quotable(const QByteArray &text) {
+    return !text.contains('"') && !text.contains('\r') && !text.contains('\n');
+  }
+  // The interpreter reads "%" as the start of a variable even between quotes; "%%" is one "%".
+  static QByteArray InterpreterText(QByteArray text) { return text.replace("%", "%%"); }
+
+  ScriptFormat m_format;
+  ScriptText m_script;
+  std::vector<ShellMove> m_moves;
+};
 
 } // namespace
 
@@ -27,31 +54,45 @@ QString FileNameFromPath(const QString &path) {
   return slash < 0 ? path : path.mid(slash + 1);
 }
 
-ScriptText MakeUndoScript(const UndoRecord &record) {
-  ScriptText script;
+ScriptText MakeUndoScript(const UndoRecord &record, ScriptFormat format) {
+  ScriptBuilder script(format);
   const qsizetype count = qMin(record.lOld.size(), record.lNew.size());
-  for (qsizetype i = 0; i < count; ++i) {
+  for (qsizetype i = count - 1; i >= 0; --i) {
     const bool native = i < record.nativeOld.size() && i < record.nativeNew.size() &&
                         !record.nativeOld.at(i).isEmpty() && !record.nativeNew.at(i).isEmpty();
     const QByteArray newPath = native ? record.nativeNew.at(i) : record.lNew.at(i).toUtf8();
-    const QByteArray oldName =
-        native ? NativeFileName(record.nativeOld.at(i)) : FileNameFromPath(record.lOld.at(i)).toUtf8();
-    AppendRenLine(script, i, newPath, oldName);
+    const QByteArray oldPath = native ? record.nativeOld.at(i) : record.lOld.at(i).toUtf8();
+    if (format == ScriptFormat::Ren)
+      script.Ren(i, newPath, NativeFileName(oldPath));
+    else if (newPath != oldPath)
+      script.Move(newPath, oldPath);
   }
-  return script;
+  return script.Finish();
 }
 
 ScriptText MakeRenameScript(const RenameOptions &options, std::span<const FileListEntry> entries,
-                            const QStringList &lines) {
-  ScriptText script;
+                            const QStringList &lines, ScriptFormat format) {
+  ScriptBuilder script(format);
   const qsizetype count = qMin(qsizetype(entries.size()), lines.size());
   for (qsizetype i = 0; i < count; ++i) {
     const FileListEntry &entry = entries[i];
     if (IsExcludedFromRun(options, entry) || entry.SubItem(SubKind) == QLatin1String("drv"))
       continue;
-    AppendRenLine(script, i, NativeOldPath(entry), lines.at(i).toUtf8());
+    if (format == ScriptFormat::Ren) {
+      script.Ren(i, NativeOldPath(entry), lines.at(i).toUtf8());
+      continue;
+    }
+    // The name the run would give, by the run's own rules.
+    const QString newName = NameOnDisk(lines.at(i), entry.Caption);
+    if (newName == entry.Caption)
+      continue;
+    if (!IsAllowedFileName(newName)) {
+      script.LeaveOut(i, QStringLiteral("the new name \"%1\" is not allowed").arg(newName));
+      continue;
+    }
+    script.Move(NativeOldPath(entry), NativeFolderOf(entry) + newName.toUtf8());
   }
-  return script;
+  return script.Finish();
 }
 
 QByteArray MakePreviewText(const QStringList &lines) {
@@ -61,7 +102,7 @@ QByteArray MakePreviewText(const QStringList &lines) {
   return text;
 }
 
-QString WriteWholeFile(const QString &path, const QByteArray &bytes) {
+QString WriteWholeFile(const QString &path, const QByteArray &bytes, FileMode mode) {
   QSaveFile file(path);
   file.setDirectWriteFallback(true); // a writable file in a folder that is not
   if (!file.open(QIODevice::WriteOnly))
@@ -73,6 +114,17 @@ QString WriteWholeFile(const QString &path, const QByteArray &bytes) {
   }
   if (!file.commit())
     return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
+  if (mode == FileMode::Runnable) {
+    QFileDevice::Permissions p = QFile::permissions(path);
+    if (p & QFileDevice::ReadOwner)
+      p |= QFileDevice::ExeOwner;
+    if (p & QFileDevice::ReadGroup)
+      p |= QFileDevice::ExeGroup;
+    if (p & QFileDevice::ReadOther)
+      p |= QFileDevice::ExeOther;
+    if (!QFile::setPermissions(path, p))
+      return QStringLiteral("Cannot make \"%1\" runnable").arg(path);
+  }
   return {};
 }
 
@@ -81,4 +133,18 @@ QString WithRequiredExtension(const QString &chosen, const SaveTarget &target) {
   if (chosen.right(required.size()).toUpper() == required)
     return chosen;
   return chosen + QString::fromLatin1(target.appendedExtension);
+}
+
+ScriptFormat ScriptFormatOf(const QString &fileName) {
+  return fileName.endsWith(QLatin1String(".sh"), Qt::CaseInsensitive) ? ScriptFormat::Shell
+                                                                      : ScriptFormat::Ren;
+}
+
+ScriptFile ChooseScriptFile(const QString &chosen, const SaveTarget &target, bool shellFilterChosen) {
+  if (ScriptFormatOf(chosen) == ScriptFormat::Shell)
+    return {chosen, ScriptFormat::Shell};
+  const QString batch = QString::fromLatin1(target.requiredExtension);
+  if (shellFilterChosen && chosen.right(batch.size()).toUpper() != batch)
+    return {WithRequiredExtension(chosen, kShellScriptTarget), ScriptFormat::Shell};
+  return {WithRequiredExtension(chosen, target), ScriptFormat::Ren};
 }

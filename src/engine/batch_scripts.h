@@ -12,31 +12,42 @@
 
 #include <span>
 
-// A script's bytes: one REN line per item, each ended by CR LF, no header; UTF-8.
+// The two kinds of script: REN lines for the Windows command interpreter (CR LF, "%" doubled), or a
+// POSIX shell script of mv lines with absolute, single-quoted paths.
+enum class ScriptFormat { Ren, Shell };
+
+// A script's bytes, and the positions it leaves out with the reason for each.
 struct ScriptText {
   QByteArray text;
-  // Positions left out because a path or name holds a double quote or a line break, which no REN line
-  // can quote: written as they are, they would end the quoting and run the rest as a command.
   QList<qsizetype> leftOut;
+  QStringList reasons; // one per position of leftOut
 };
 
 // Everything after the last "/" of a path, or the whole text when it has none.
 QString FileNameFromPath(const QString &path);
 
-// REN "<full new path>" "<old name>" for every position of the record, in its order.
-ScriptText MakeUndoScript(const UndoRecord &record);
+// The undo of the record, newest rename first, so that a chain the run made comes back whole.
+// REN: REN "<full new path>" "<old name>" for every position. Shell: a move from the new path to the
+// old one for every file whose name changed. Paths are the bytes the file system holds.
+// REN lines leave out names that hold a double quote or a line break: no REN line can quote them.
+ScriptText MakeUndoScript(const UndoRecord &record, ScriptFormat format = ScriptFormat::Ren);
 
-// REN "<full old path>" "<preview line>" for every entry the rename run would rename, in list order
-// (excluded folders, drives and entries without a line are left out without being listed).
+// The renames the run would make, in list order (excluded folders, drives and entries without a
+// line are left out without being listed). REN: REN "<full old path>" "<preview line>". Shell: a move
+// from the old path to the name the run gives on disk, for every name that changes; a name the run
+// would refuse (empty, "." or "..", holding "/") is left out.
 ScriptText MakeRenameScript(const RenameOptions &options, std::span<const FileListEntry> entries,
-                            const QStringList &lines);
+                            const QStringList &lines, ScriptFormat format = ScriptFormat::Ren);
 
 // Every preview line exactly as shown, each ended by CR LF; UTF-8.
 QByteArray MakePreviewText(const QStringList &lines);
 
+enum class FileMode { Plain, Runnable };
+
 // Creates or replaces the file with the bytes. An existing file is replaced only once all bytes are
-// written. Returns an empty text on success, else a one-line message naming the file.
-QString WriteWholeFile(const QString &path, const QByteArray &bytes);
+// written. Runnable: whoever may read the file may also run it. Returns an empty text on success,
+// else a one-line message naming the file.
+QString WriteWholeFile(const QString &path, const QByteArray &bytes, FileMode mode = FileMode::Plain);
 
 // What a save command proposes and which extension it insists on.
 struct SaveTarget {
@@ -54,3 +65,24 @@ inline constexpr SaveTarget kOptionsFileTarget{"MyOptions.INI", "*.ini", ".INI",
 // The chosen name with the target's extension appended unless its last characters, upper-cased, are
 // already that extension ("notes" gives "notes.txt", "list.cmd" gives "list.cmd.bat").
 QString WithRequiredExtension(const QString &chosen, const SaveTarget &target);
+
+// The second filter of the two script commands' save dialog, after the target's own ("*.bat").
+inline constexpr char kShellScriptFilter[] = "Shell scripts (*.sh)";
+inline constexpr SaveTarget kShellScriptTarget{"RenameIt.sh", kShellScriptFilter, ".SH", ".sh"};
+
+// The format a script's file name asks for: a name ending in ".sh" (any case) is a shell script,
+// any other gets REN lines. The command line uses this rule as it is.
+ScriptFormat ScriptFormatOf(const QString &fileName);
+
+// The file a script command of the window writes, and its format: a name ending in ".sh" or ".bat"
+// is used as chosen; any other gets ".sh" when the shell filter was chosen, else the target's rule.
+struct ScriptFile {
+  QString path;
+  ScriptFormat format = ScriptFormat::Ren;
+};
+ScriptFile ChooseScriptFile(const QString &chosen, const SaveTarget &target, bool shellFilterChosen);
+
+// Shell scripts are written runnable.
+inline FileMode RunMode(ScriptFormat format) {
+  return format == ScriptFormat::Shell ? FileMode::Runnable : FileMode::Plain;
+}

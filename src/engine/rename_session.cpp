@@ -90,10 +90,10 @@ bool RenameSession::EditInPlace(int index, QString &text) {
   return true;
 }
 
-SaveOutcome RenameSession::Save(const QString &chosenPath, const SaveTarget &target, const QByteArray &bytes,
-                                bool scriptNotice, const Confirm &confirmOverwrite) {
+SaveOutcome RenameSession::Save(const QString &path, const QByteArray &bytes, bool scriptNotice,
+                                FileMode mode, const Confirm &confirmOverwrite) {
   SaveOutcome outcome;
-  outcome.path = WithRequiredExtension(chosenPath, target);
+  outcome.path = path;
   const QString folder = QDir::currentPath();
   if (QFileInfo::exists(outcome.path)) {
     const QString question = m_texts.sSelectedFile + QStringLiteral(" \"") + outcome.path +
@@ -103,7 +103,7 @@ SaveOutcome RenameSession::Save(const QString &chosenPath, const SaveTarget &tar
       return outcome;
     }
   }
-  const QString error = WriteWholeFile(outcome.path, bytes);
+  const QString error = WriteWholeFile(outcome.path, bytes, mode);
   if (!error.isEmpty()) {
     outcome.kind = SaveOutcome::Failed;
     outcome.message = error;
@@ -121,19 +121,26 @@ SaveOutcome RenameSession::Save(const QString &chosenPath, const SaveTarget &tar
 
 SaveOutcome RenameSession::SavePreviewText(const QString &chosenPath, const Confirm &confirmOverwrite) {
   EnsurePreview();
-  return Save(chosenPath, kPreviewTextTarget, MakePreviewText(m_preview.lZelvoList), false, confirmOverwrite);
+  return Save(WithRequiredExtension(chosenPath, kPreviewTextTarget), MakePreviewText(m_preview.lZelvoList),
+              false, FileMode::Plain, confirmOverwrite);
 }
 
-SaveOutcome RenameSession::SaveRenameScript(const QString &chosenPath, const Confirm &confirmOverwrite) {
+SaveOutcome RenameSession::SaveRenameScript(const QString &chosenPath, const Confirm &confirmOverwrite,
+                                            bool shellFilterChosen) {
   EnsurePreview();
-  // The drives view pairs no entry with a line: the script is empty.
-  const QByteArray bytes = IsDrivesFolder(m_list.Directory())
-                               ? QByteArray()
-                               : MakeRenameScript(m_options, m_list.Entries(), m_preview.lZelvoList).text;
-  return Save(chosenPath, kRenameScriptTarget, bytes, true, confirmOverwrite);
+  const ScriptFile file = ChooseScriptFile(chosenPath, kRenameScriptTarget, shellFilterChosen);
+  // The drives view pairs no entry with a line: the script renames nothing.
+  const ScriptText script =
+      IsDrivesFolder(m_list.Directory())
+          ? MakeRenameScript(m_options, {}, {}, file.format)
+          : MakeRenameScript(m_options, m_list.Entries(), m_preview.lZelvoList, file.format);
+  return Save(file.path, script.text, true, RunMode(file.format), confirmOverwrite);
 }
 
-SaveOutcome RenameSession::SaveUndoScript(const QString &chosenPath, const Confirm &confirmOverwrite) {
+SaveOutcome RenameSession::SaveUndoScript(const QString &chosenPath, const Confirm &confirmOverwrite,
+                                          bool shellFilterChosen) {
   EnsurePreview();
-  return Save(chosenPath, kUndoScriptTarget, MakeUndoScript(m_undo).text, true, confirmOverwrite);
+  const ScriptFile file = ChooseScriptFile(chosenPath, kUndoScriptTarget, shellFilterChosen);
+  return Save(file.path, MakeUndoScript(m_undo, file.format).text, true, RunMode(file.format),
+              confirmOverwrite);
 }

@@ -70,12 +70,16 @@ public:
   // the message and answers true only for Yes.
   using Confirm = std::function<bool(const QString &message)>;
   SaveOutcome SavePreviewText(const QString &chosenPath, const Confirm &confirmOverwrite);
-  SaveOutcome SaveRenameScript(const QString &chosenPath, const Confirm &confirmOverwrite);
-  SaveOutcome SaveUndoScript(const QString &chosenPath, const Confirm &confirmOverwrite);
+  // The scripts: a name ending in ".sh", or any name but "*.bat" ones while the dialog's filter
+  // kShellScriptFilter was chosen, writes a runnable shell script; else REN lines in a ".bat" file.
+  SaveOutcome SaveRenameScript(const QString &chosenPath, const Confirm &confirmOverwrite,
+                               bool shellFilterChosen = false);
+  SaveOutcome SaveUndoScript(const QString &chosenPath, const Confirm &confirmOverwrite,
+                             bool shellFilterChosen = false);
 
 private:
-  SaveOutcome Save(const QString &chosenPath, const SaveTarget &target, const QByteArray &bytes,
-                   bool scriptNotice, const Confirm &confirmOverwrite);
+  SaveOutcome Save(const QString &path, const QByteArray &bytes, bool scriptNotice, FileMode mode,
+                   const Confirm &confirmOverwrite);
   void EnsurePreview();
 
   RenameOptions &m_options;

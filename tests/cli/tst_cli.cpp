@@ -1,43 +1,6 @@
-#include "cli/cli_arguments.h"
-#include "cli/cli_job.h"
+#include "support_cli.h"
 
 #include <QtTest>
-
-namespace {
-
-struct CliRun {
-  int status = -1;
-  QString out;
-  QString err;
-};
-
-CliRun Run(const QStringList &args) {
-  CliRun run;
-  const CliParse parse = ParseCliArguments(args);
-  if (!parse.error.isEmpty()) {
-    run.status = CliBadInput;
-    run.err = parse.error;
-    return run;
-  }
-  QTextStream out(&run.out);
-  QTextStream err(&run.err);
-  run.status = RunCliJob(parse.arguments, out, err);
-  out.flush();
-  err.flush();
-  return run;
-}
-
-void Touch(const QString &path, const QByteArray &bytes = {}) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-QStringList Names(const QString &folder) {
-  return QDir(folder).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
-}
-
-} // namespace
 
 class TestCli : public QObject {
   Q_OBJECT
@@ -109,8 +72,8 @@ private slots:
     QFile f(undo);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QString folder = QDir(dir.path()).absolutePath() + QLatin1Char('/');
-    QCOMPARE(QString::fromUtf8(f.readAll()), QStringLiteral("REN \"%1x_one.txt\" \"one.txt\"\r\n"
-                                                            "REN \"%1x_two\" \"two\"\r\n")
+    QCOMPARE(QString::fromUtf8(f.readAll()), QStringLiteral("REN \"%1x_two\" \"two\"\r\n"
+                                                            "REN \"%1x_one.txt\" \"one.txt\"\r\n")
                                                  .arg(folder));
   }
 
@@ -161,6 +124,26 @@ private slots:
     QCOMPARE(run.status, int(CliDone));
     QVERIFY(QFile::exists(here.filePath("Preview.txt")));
     QVERIFY(!QFile::exists(dir.filePath("Preview.txt")));
+  }
+
+  // A script named "*.sh" (any case) is a runnable shell script; the undo script restores the run.
+  void shellScripts_chosenByName_runUndoThenRedo() {
+    QTemporaryDir dir, out;
+    Touch(dir.filePath("a.txt"));
+    Touch(dir.filePath("b"));
+    const QStringList prefix{"--set", "opInsertBefore=1", "--set", "tInsertBefore=it's $(x) "};
+    const QString undo = out.filePath("undo.sh"), redo = out.filePath("redo.SH");
+    QCOMPARE(Run(QStringList(prefix) << "--rename"
+                                     << "--undo-script" << undo << dir.path())
+                 .status,
+             int(CliDone));
+    const QStringList renamed{"it's $(x) a.txt", "it's $(x) b"};
+    QCOMPARE(Names(dir.path()), renamed);
+    QCOMPARE(QProcess::execute(undo, {}), 0);
+    QCOMPARE(Names(dir.path()), QStringList({"a.txt", "b"}));
+    QCOMPARE(Run(QStringList(prefix) << "--rename-script" << redo << dir.path()).status, int(CliDone));
+    QCOMPARE(QProcess::execute(redo, {}), 0);
+    QCOMPARE(Names(dir.path()), renamed);
   }
 
   void selectAndSort_decideWhoIsRenamed() {

@@ -1,40 +1,8 @@
-#include "cli/cli_arguments.h"
-#include "cli/cli_job.h"
+#include "support_cli.h"
 
 #include <QtTest>
 
 namespace {
-
-struct CliRun {
-  int status = -1;
-  QString out;
-  QString err;
-};
-
-CliRun Run(const QStringList &args) {
-  CliRun run;
-  const CliParse parse = ParseCliArguments(args);
-  if (!parse.error.isEmpty()) {
-    run.status = CliBadInput;
-    run.err = parse.error;
-    return run;
-  }
-  QTextStream out(&run.out), err(&run.err);
-  run.status = RunCliJob(parse.arguments, out, err);
-  out.flush();
-  err.flush();
-  return run;
-}
-
-void Write(const QString &path, const QByteArray &bytes) {
-  QFile f(path);
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
-QStringList Names(const QString &folder) {
-  return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
-}
 
 // A music file ending with a version 1 tag whose title field holds these bytes.
 QByteArray Mp3WithTitle(const QByteArray &title) {
@@ -68,16 +36,16 @@ private slots:
     QFETCH(QByteArray, bytes);
     QTemporaryDir dir, out;
     const QString song = dir.filePath("song.mp3");
-    Write(song, file == "song.mp3" ? Mp3WithTitle(bytes) : QByteArray("no tag"));
+    Touch(song, file == "song.mp3" ? Mp3WithTitle(bytes) : QByteArray("no tag"));
     QStringList args{"--lines"};
     if (file == "list.txt") {
-      Write(out.filePath(file), bytes);
+      Touch(out.filePath(file), bytes);
       args << "--text-list" << out.filePath(file) << "--set"
            << "opReplace=1"
            << "--set"
            << "tChangeFilename=\\T";
     } else if (file == "opts.ini") {
-      Write(out.filePath(file), bytes);
+      Touch(out.filePath(file), bytes);
       args << "--options" << out.filePath(file);
     } else {
       args << "--set"
@@ -118,7 +86,7 @@ private slots:
     QFETCH(QString, find);
     QFETCH(QString, replacement);
     QTemporaryDir dir;
-    Write(dir.filePath(name), "kept");
+    Touch(dir.filePath(name), "kept");
     const CliRun run = Run({"--set", "opReplaceText=1", "--set", "tReplaceText=" + find, "--set",
                             "tReplaceTextNew=" + replacement, "--rename", dir.path()});
     QCOMPARE(run.status, int(CliDone));
@@ -142,7 +110,7 @@ private slots:
   void combiningAccents_removedLikeOneLetterAccents() {
     QFETCH(QString, name);
     QTemporaryDir dir;
-    Write(dir.filePath(name), "x");
+    Touch(dir.filePath(name), "x");
     const CliRun run = Run({"--set", "opNoAccents=1", "--rename", dir.path()});
     QCOMPARE(run.status, int(CliDone));
     QFETCH(QString, renamed);
@@ -160,7 +128,7 @@ private slots:
   void setExcelNumbers_startRuleFollowsOrder() {
     QFETCH(QStringList, sets);
     QTemporaryDir dir;
-    Write(dir.filePath("a.txt"), "");
+    Touch(dir.filePath("a.txt"), "");
     QStringList args{"--set", "opABeforeFilename=1", "--lines"};
     for (const QString &s : sets)
       args << "--set" << s;
@@ -180,7 +148,7 @@ private slots:
     QFETCH(QString, option);
     QFETCH(QString, name);
     QTemporaryDir dir, out;
-    Write(dir.filePath("a.txt"), "");
+    Touch(dir.filePath("a.txt"), "");
     const CliRun run = Run({option, out.filePath(name), dir.path()});
     QCOMPARE(run.status, int(CliDone));
     QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{name});

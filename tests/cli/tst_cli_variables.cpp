@@ -43,7 +43,7 @@ QByteArray Bitmap(quint32 width, quint32 height, quint16 bits) {
   return b;
 }
 
-}  // namespace
+} // namespace
 
 class TestCliVariables : public QObject {
   Q_OBJECT
@@ -81,8 +81,8 @@ private slots:
     QTest::newRow("number letters") << "\\NE" << QStringList{"--set", "tStartAt=10"} << "J.bmp\n";
     QTest::newRow("comic swap untouched") << "\\CD" << none << "bmp.bmp\n";
     QTest::newRow("unknown code vanishes") << "a\\Qb" << none << "ab.bmp\n";
-    QTest::newRow("random with seed") << "\\R3" << QStringList{"--seed", "7"}
-                                      << LinesFor(dir.path(), "\\R3", {"--seed", "7"});
+    QTest::newRow("random with seed")
+        << "\\R3" << QStringList{"--seed", "7"} << LinesFor(dir.path(), "\\R3", {"--seed", "7"});
   }
   void variables() {
     QFETCH(QString, text);

@@ -28,3 +28,16 @@ inline void Make(const QByteArray &path, const QByteArray &content) {
   std::fwrite(content.constData(), 1, content.size(), f);
   std::fclose(f);
 }
+
+// The content of a file named by the bytes of its path; "<missing>" when it cannot be opened.
+inline QByteArray ContentOf(const QByteArray &path) {
+  FILE *f = std::fopen(path.constData(), "rb");
+  if (!f)
+    return "<missing>";
+  QByteArray content;
+  char buffer[4096];
+  while (const size_t n = std::fread(buffer, 1, sizeof buffer, f))
+    content.append(buffer, qsizetype(n));
+  std::fclose(f);
+  return content;
+}

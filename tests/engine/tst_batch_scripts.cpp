@@ -25,25 +25,25 @@ QByteArray ReadBack(const QString &path) {
 class TestBatchScripts : public QObject {
   Q_OBJECT
 private slots:
-  void undoScript_namesNewPathThenOldName() {
+  void undoScript_namesNewPathThenOldName_newestFirst() {
     UndoRecord record;
     record.append("/pics/photo.jpg", "/pics/01.jpg", "/pics/photo.jpg", "/pics/01.jpg");
     record.append("/pics/née.png", "/pics/02.png", {}, {}); // shown paths only
-    record.append("/pics/caf\uFFFD", "/pics/cafe", "/pics/caf\xe9", "/pics/cafe");
+    record.append("/pics/caf\uFFFD", "/pics/100% cafe", "/pics/caf\xe9", "/pics/100% cafe");
     const ScriptText script = MakeUndoScript(record);
-    QCOMPARE(script.text, QByteArray("REN \"/pics/01.jpg\" \"photo.jpg\"\r\n"
+    QCOMPARE(script.text, QByteArray("REN \"/pics/100%% cafe\" \"caf\xe9\"\r\n"
                                      "REN \"/pics/02.png\" \"n\xc3\xa9"
                                      "e.png\"\r\n"
-                                     "REN \"/pics/cafe\" \"caf\xe9\"\r\n"));
+                                     "REN \"/pics/01.jpg\" \"photo.jpg\"\r\n"));
     QVERIFY(script.leftOut.isEmpty());
   }
 
   void renameScript_leavesOutExcludedFolders() {
     const QString folder = "/home/u/pics/";
     const std::vector entries{Entry(folder, "sub", "dir"), Entry(folder, "a b.jpg"), Entry(folder, "README")};
-    const QStringList lines{"<sub>", "x_a b.jpg", "x_README."};
+    const QStringList lines{"<sub>", "100% a b.jpg", "x_README."};
     const ScriptText script = MakeRenameScript(RenameOptions(), entries, lines);
-    QCOMPARE(script.text, QByteArray("REN \"/home/u/pics/a b.jpg\" \"x_a b.jpg\"\r\n"
+    QCOMPARE(script.text, QByteArray("REN \"/home/u/pics/a b.jpg\" \"100%% a b.jpg\"\r\n"
                                      "REN \"/home/u/pics/README\" \"x_README.\"\r\n"));
     RenameOptions withFolders;
     withFolders.cWorkWithFolders = true;
@@ -104,6 +104,25 @@ private slots:
     const SaveTarget *targets[] = {&kPreviewTextTarget, &kRenameScriptTarget, &kUndoScriptTarget,
                                    &kOptionsFileTarget};
     QCOMPARE(WithRequiredExtension(chosen, *targets[target]), expected);
+  }
+
+  void scriptFile_nameDecidesThenFilter_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("shellFilter");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("shell");
+    QTest::newRow("bare name, batch filter") << "undo" << false << "undo.bat" << false;
+    QTest::newRow("bare name, shell filter") << "undo" << true << "undo.sh" << true;
+    QTest::newRow("shell name, batch filter") << "run.SH" << false << "run.SH" << true;
+    QTest::newRow("batch name, shell filter") << "run.bat" << true << "run.bat" << false;
+    QTest::newRow("other extension, shell filter") << "list.cmd" << true << "list.cmd.sh" << true;
+  }
+  void scriptFile_nameDecidesThenFilter() {
+    QFETCH(QString, chosen);
+    QFETCH(bool, shellFilter);
+    const ScriptFile file = ChooseScriptFile(chosen, kUndoScriptTarget, shellFilter);
+    QTEST(file.path, "path");
+    QTEST(file.format == ScriptFormat::Shell, "shell");
   }
 
   void fileNameFromPath_takesTextAfterLastSlash() {

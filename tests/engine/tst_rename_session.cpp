@@ -167,6 +167,11 @@ private slots:
     saved = f.session.SaveRenameScript(out.filePath("run.BAT"), no);
     QCOMPARE(saved.path, out.filePath("run.BAT"));
     QCOMPARE(saved.message, QStringLiteral("File: \"%1\" Saved.").arg(saved.path));
+
+    saved = f.session.SaveUndoScript(out.filePath("Undo"), no, true); // the shell filter chosen
+    QCOMPARE(saved.path, out.filePath("Undo.sh"));
+    QVERIFY(QFile::permissions(saved.path) & QFileDevice::ExeOwner);
+    QCOMPARE(QProcess::execute(saved.path, {}), 0);
   }
 };
 
