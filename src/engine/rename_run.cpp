@@ -1,5 +1,10 @@
 #include "engine/rename_run.h"
 
+#include "engine/rename_order.h"
+
+#include <QAtomicInt>
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -16,6 +21,13 @@ void UndoRecord::append(const QString &oldPath, const QString &newPath, const QB
   lNew.append(newPath);
   nativeOld.append(nativeOldPath);
   nativeNew.append(nativeNewPath);
+}
+
+void UndoRecord::removeLast() {
+  lOld.removeLast();
+  lNew.removeLast();
+  nativeOld.removeLast();
+  nativeNew.removeLast();
 }
 
 void RenameErrorRecord::clear() {
@@ -85,58 +97,280 @@ RenameStatus CheckStillListed(const FileListEntry &entry, const QByteArray &path
   return RenameStatus::Success();
 }
 
-RenameStatus RenameEntryTo(const FileListEntry &entry, const QString &newName, const QByteArray &oldPath,
-                           QByteArray &newPath, FileSystemCalls &calls) {
+// The new path of an entry, or why it cannot have one.
+RenameStatus PrepareEntry(const FileListEntry &entry, const QString &newName, const QByteArray &oldPath,
+                          QByteArray &newPath) {
   if (entry.SubItem(SubKind) == QLatin1String("drv"))
     return RenameStatus::Failure(EPERM, QStringLiteral("A drive cannot be renamed"));
   if (!IsAllowedFileName(newName))
     return RenameStatus::Failure(EINVAL, QStringLiteral("The new name \"%1\" is not allowed").arg(newName));
   // An unchanged name keeps the bytes on disk, even when they are not valid UTF-8.
   newPath = newName == entry.Caption ? oldPath : NativeFolderOf(entry) + newName.toUtf8();
-  if (newPath == oldPath)
-    return CheckStillListed(entry, oldPath, calls);
-  // A vanished item fails the rename itself. Whether the item moved is still of the kind the list
-  // showed is checked after the move, on the name the rename has just looked up (a check before it
-  // would cost a second look-up of every name); one that is not goes straight back.
-  const RenameStatus status = SafeRename(oldPath, newPath, calls);
+  return RenameStatus::Success();
+}
+
+// Moves the entry from one path to another. A vanished item fails the rename itself. Whether the
+// item moved is still of the kind the list showed is checked after the move, on the name the rename
+// has just looked up (a check before it would cost a second look-up of every name); one that is not
+// goes straight back.
+RenameStatus MoveEntry(const FileListEntry &entry, const QByteArray &from, const QByteArray &to,
+                       FileSystemCalls &calls) {
+  const RenameStatus status = SafeRename(from, to, calls);
   if (!status.ok())
     return status;
-  if (const RenameStatus kind = CheckStillListed(entry, newPath, calls); !kind.ok()) {
-    if (SafeRename(newPath, oldPath, calls).ok())
+  if (const RenameStatus kind = CheckStillListed(entry, to, calls); !kind.ok()) {
+    if (SafeRename(to, from, calls).ok())
       return kind;
     // Its old name was taken meanwhile: it keeps the new one and is recorded for undo.
   }
   return status;
 }
 
+RenameStatus RenameEntryTo(const FileListEntry &entry, const QString &newName, const QByteArray &oldPath,
+                           QByteArray &newPath, FileSystemCalls &calls) {
+  if (const RenameStatus prepared = PrepareEntry(entry, newName, oldPath, newPath); !prepared.ok())
+    return prepared;
+  if (newPath == oldPath)
+    return CheckStillListed(entry, oldPath, calls);
+  return MoveEntry(entry, oldPath, newPath, calls);
+}
+
+// A free-looking name in the folder of path for the first entry of a cycle.
+QByteArray CycleTemporaryName(const QByteArray &path) {
+  static QAtomicInt counter;
+  return NativeFolder(path) + ".zr-swap-" + QByteArray::number(QCoreApplication::applicationPid()) + '-' +
+         QByteArray::number(counter.fetchAndAddRelaxed(1)) + ".tmp";
+}
+
+enum class Outcome : char { NotTaken, Renamed, Unchanged, Failed, Excluded };
+
+// The state of one run.
+class Run {
+public:
+  Run(const RenameOptions &options, std::span<const FileListEntry> entries, const QStringList &lines,
+      const RenameRunControl &control)
+      : m_entries(entries), m_calls(*control.calls), m_control(control), m_from(entries.size()),
+        m_to(entries.size()), m_names(entries.size()), m_outcome(entries.size(), Outcome::NotTaken),
+        m_status(entries.size()) {
+    for (qsizetype i = 0; i < qsizetype(entries.size()); ++i) {
+      const FileListEntry &entry = entries[i];
+      if (IsExcludedFromRun(options, entry)) {
+        m_outcome[i] = Outcome::Excluded;
+        continue;
+      }
+      if (i >= lines.size()) {
+        Fail(i, RenameStatus::Failure(ENOENT, QStringLiteral("No new name for it in the preview")));
+        continue;
+      }
+      m_names[i] = NameOnDisk(lines.at(i), entry.Caption);
+      const QByteArray oldPath = NativeOldPath(entry);
+      const RenameStatus prepared = PrepareEntry(entry, m_names[i], oldPath, m_to[i]);
+      m_from[i] = oldPath;
+      if (!prepared.ok())
+        Fail(i, prepared);
+    }
+  }
+
+  RenameRunResult Execute() {
+    const std::vector<OrderedStep> order = OrderRenames(m_from, m_to);
+    std::vector<QByteArray> temporary(order.size());
+    for (size_t k = 0; k < order.size(); ++k)
+      if (order[k].cycleLength > 0)
+        temporary[k] = CycleTemporaryName(m_from[order[k].entry]);
+    if (m_control.observer)
+      m_control.observer->Planned(PlanOf(order, temporary));
+    for (size_t k = 0; k < order.size();) {
+      if ((m_control.stop && m_control.stop->load(std::memory_order_relaxed)) ||
+          (m_control.progress && !m_control.progress(qsizetype(k), qsizetype(order.size())))) {
+        m_result.stopped = true;
+        break;
+      }
+      if (order[k].cycleLength > 0) {
+        RunCycle(std::span(order).subspan(k, order[k].cycleLength), temporary[k]);
+        k += order[k].cycleLength;
+      } else {
+        RunOne(order[k].entry);
+        ++k;
+      }
+    }
+    for (qsizetype i = 0; i < qsizetype(m_outcome.size()); ++i) {
+      switch (m_outcome[i]) {
+      case Outcome::NotTaken:
+        ++m_result.notTaken;
+        break;
+      case Outcome::Failed:
+        m_result.errors.append(Shown(i), i, m_status[i].Text());
+        break;
+      case Outcome::Renamed:
+        ++m_result.renamed;
+        break;
+      case Outcome::Unchanged:
+        ++m_result.unchanged;
+        break;
+      case Outcome::Excluded:
+        break;
+      }
+    }
+    if (m_control.observer)
+      m_control.observer->Finished();
+    return std::move(m_result);
+  }
+
+private:
+  bool Moves(qsizetype i) const {
+    return m_outcome[i] == Outcome::NotTaken && !m_to[i].isEmpty() && m_to[i] != m_from[i];
+  }
+  const QString &Shown(qsizetype i) const { return m_entries[i].SubItem(SubFullPath); }
+  QString ShownIn(qsizetype i, const QString &name) const { return ShownFolder(m_entries[i]) + name; }
+  void Fail(qsizetype i, const RenameStatus &status) {
+    m_outcome[i] = Outcome::Failed;
+    m_status[i] = status;
+  }
+  void Record(const QString &shownOld, const QString &shownNew, const QByteArray &from,
+              const QByteArray &to) {
+    m_result.undo.append(shownOld, shownNew, from, to);
+  }
+  void Trying() {
+    if (m_control.observer)
+      m_control.observer->Trying(m_step);
+    ++m_step;
+  }
+
+  std::vector<PlannedMove> PlanOf(const std::vector<OrderedStep> &order,
+                                  const std::vector<QByteArray> &temporary) const {
+    std::vector<PlannedMove> moves;
+    moves.reserve(order.size() + 1);
+    for (size_t k = 0; k < order.size(); ++k) {
+      const qsizetype i = order[k].entry;
+      if (order[k].cycleLength > 0) {
+        moves.emplace_back(m_from[i], temporary[k]);
+        for (qsizetype c = 1; c < order[k].cycleLength; ++c)
+          moves.emplace_back(m_from[order[k + c].entry], m_to[order[k + c].entry]);
+        moves.emplace_back(temporary[k], m_to[i]);
+        k += order[k].cycleLength - 1;
+      } else if (Moves(i)) {
+        moves.emplace_back(m_from[i], m_to[i]);
+      }
+    }
+    return moves;
+  }
+
+  void RunOne(qsizetype i) {
+    if (m_outcome[i] != Outcome::NotTaken)
+      return;
+    const FileListEntry &entry = m_entries[i];
+    if (!Moves(i)) {
+      const RenameStatus status = CheckStillListed(entry, m_from[i], m_calls);
+      if (!status.ok())
+        return Fail(i, status);
+      m_outcome[i] = Outcome::Unchanged;
+      Record(Shown(i), ShownIn(i, m_names[i]), m_from[i], m_to[i]);
+      return;
+    }
+    Trying();
+    const RenameStatus status = MoveEntry(entry, m_from[i], m_to[i], m_calls);
+    if (!status.ok())
+      return Fail(i, status);
+    m_outcome[i] = Outcome::Renamed;
+    Record(Shown(i), ShownIn(i, m_names[i]), m_from[i], m_to[i]);
+  }
+
+  // The first entry goes to a temporary name, every other one onto the name the one after it in
+  // the cycle frees, and the first onto its new name. When a step fails, the steps already made are
+  // undone newest first and the first entry goes back, so no entry keeps the temporary name.
+  void RunCycle(std::span<const OrderedStep> cycle, const QByteArray &temporary) {
+    const qsizetype head = cycle.front().entry;
+    const QString shownTemporary = ShownIn(head, QString::fromUtf8(NativeFileName(temporary)));
+    Trying();
+    if (const RenameStatus status = MoveEntry(m_entries[head], m_from[head], temporary, m_calls);
+        !status.ok()) {
+      // Every other entry of the cycle waits for a name that this one still holds.
+      Fail(head, status);
+      const QString why =
+          QStringLiteral("Its new name is still held by \"%1\" (%2)").arg(Shown(head), status.Text());
+      for (const OrderedStep &step : cycle.subspan(1))
+        Fail(step.entry, RenameStatus::Failure(EEXIST, why));
+      m_step += qsizetype(cycle.size());
+      return;
+    }
+    Record(Shown(head), shownTemporary, m_from[head], temporary);
+    qsizetype made = 0;
+    RenameStatus failure;
+    qsizetype failed = -1;
+    for (const OrderedStep &step : cycle.subspan(1)) {
+      const qsizetype i = step.entry;
+      Trying();
+      failure = MoveEntry(m_entries[i], m_from[i], m_to[i], m_calls);
+      if (!failure.ok()) {
+        failed = i;
+        break;
+      }
+      Record(Shown(i), ShownIn(i, m_names[i]), m_from[i], m_to[i]);
+      ++made;
+    }
+    if (failed < 0) {
+      Trying();
+      failure = SafeRename(temporary, m_to[head], m_calls);
+      if (failure.ok()) {
+        Record(shownTemporary, ShownIn(head, m_names[head]), temporary, m_to[head]);
+        for (const OrderedStep &step : cycle)
+          m_outcome[step.entry] = Outcome::Renamed;
+        return;
+      }
+      failed = head;
+    }
+    // Put back what was done, newest first.
+    const QString why =
+        QStringLiteral("Put back: \"%1\" of the same cycle of names could not be renamed (%2)")
+            .arg(Shown(failed), failure.Text());
+    for (qsizetype c = made; c >= 1; --c) {
+      const qsizetype i = cycle[c].entry;
+      if (!SafeRename(m_to[i], m_from[i], m_calls).ok()) {
+        // Its old name was taken meanwhile: this entry and those before it keep their new names.
+        for (qsizetype d = 1; d <= c; ++d)
+          m_outcome[cycle[d].entry] = Outcome::Renamed;
+        break;
+      }
+      m_result.undo.removeLast();
+      Fail(i, i == failed ? failure : RenameStatus::Failure(EAGAIN, why));
+    }
+    if (failed != head && failed >= 0)
+      Fail(failed, failure);
+    if (m_outcome[cycle[1].entry] != Outcome::Renamed && SafeRename(temporary, m_from[head], m_calls).ok()) {
+      m_result.undo.removeLast();
+      Fail(head, failed == head ? failure : RenameStatus::Failure(EAGAIN, why));
+      return;
+    }
+    Fail(head, RenameStatus::Failure(
+                   failure.error,
+                   QStringLiteral("%1; the file is now named \"%2\"").arg(failure.Text(), shownTemporary)));
+  }
+
+  std::span<const FileListEntry> m_entries;
+  FileSystemCalls &m_calls;
+  const RenameRunControl &m_control;
+  std::vector<QByteArray> m_from, m_to;
+  std::vector<QString> m_names;
+  std::vector<Outcome> m_outcome;
+  std::vector<RenameStatus> m_status;
+  RenameRunResult m_result;
+  qsizetype m_step = 0;
+};
+
 } // namespace
+
+RenameRunResult RenameAllEntries(const RenameOptions &options, std::span<const FileListEntry> entries,
+                                 const QStringList &lines, const RenameRunControl &control) {
+  return Run(options, entries, lines, control).Execute();
+}
 
 RenameRunResult RenameAllEntries(const RenameOptions &options, std::span<const FileListEntry> entries,
                                  const QStringList &lines, FileSystemCalls &calls,
                                  const RunProgress &progress) {
-  RenameRunResult result;
-  const qsizetype total = qsizetype(entries.size());
-  for (qsizetype i = 0; i < total; ++i) {
-    if (progress && !progress(i, total))
-      break;
-    const FileListEntry &entry = entries[i];
-    if (IsExcludedFromRun(options, entry))
-      continue;
-    const QString &oldPathShown = entry.SubItem(SubFullPath);
-    if (i >= lines.size()) {
-      result.errors.append(oldPathShown, i, QStringLiteral("No new name for it in the preview"));
-      continue;
-    }
-    const QString newName = NameOnDisk(lines.at(i), entry.Caption);
-    const QByteArray oldPath = NativeOldPath(entry);
-    QByteArray newPath;
-    const RenameStatus status = RenameEntryTo(entry, newName, oldPath, newPath, calls);
-    if (status.ok())
-      result.undo.append(oldPathShown, ShownFolder(entry) + newName, oldPath, newPath);
-    else
-      result.errors.append(oldPathShown, i, status.Text());
-  }
-  return result;
+  RenameRunControl control;
+  control.calls = &calls;
+  control.progress = progress;
+  return RenameAllEntries(options, entries, lines, control);
 }
 
 RenameStatus RenameInPlace(const FileListEntry &entry, const QString &text, FileSystemCalls &calls) {

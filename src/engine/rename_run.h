@@ -8,10 +8,15 @@
 #include <QByteArrayList>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
 #include <span>
+#include <utility>
+#include <vector>
 
-// The successful renames of the last run, position by position, in the order of the file list.
+// The successful renames of the last run, position by position, in the order they were made (so
+// undo, running it backwards, finds every name free). An entry of a cycle (a swap) that went through
+// a temporary name holds two positions: to the temporary name, and from it to the new name.
 struct UndoRecord {
   QStringList lOld; // full old paths as shown
   QStringList lNew; // full new paths as shown
@@ -25,6 +30,7 @@ struct UndoRecord {
   void clear();
   void append(const QString &oldPath, const QString &newPath, const QByteArray &nativeOldPath,
               const QByteArray &nativeNewPath);
+  void removeLast();
 };
 
 // The entries whose rename failed, in order.
@@ -41,7 +47,40 @@ struct RenameErrorRecord {
 
 struct RenameRunResult {
   UndoRecord undo;
-  RenameErrorRecord errors;
+  RenameErrorRecord errors; // in the order of the list
+  qsizetype renamed = 0;    // entries that have a new name now
+  qsizetype unchanged = 0;  // entries whose name stays as it is
+  bool stopped = false;     // stopped on request
+  qsizetype notTaken = 0;   // entries left untouched and unrecorded because the run was stopped
+};
+
+// Told how many entries of how many a run has handled, before each further entry; false stops the
+// run there.
+using RunProgress = std::function<bool(qsizetype done, qsizetype total)>;
+
+// One move of a run: from one full native path to another.
+using PlannedMove = std::pair<QByteArray, QByteArray>;
+
+// Told about a run as it goes (the journal that lets an interrupted run be put back).
+class RenameRunObserver {
+public:
+  virtual ~RenameRunObserver() = default;
+  // Every move the run will try, in order, before the first one. A move undone because its cycle
+  // could not be completed is not listed.
+  virtual void Planned(const std::vector<PlannedMove> &moves) = 0;
+  // Move number step of the plan is about to be tried.
+  virtual void Trying(qsizetype step) = 0;
+  // The run is over (not called when it is cut short by the process ending).
+  virtual void Finished() = 0;
+};
+
+// What a run is done with, besides its entries.
+struct RenameRunControl {
+  FileSystemCalls *calls = &SystemFileSystemCalls();
+  // Set (by Ctrl-C, by a Stop button) to end the run between two files.
+  const std::atomic_bool *stop = nullptr;
+  RunProgress progress; // may stop the run too
+  RenameRunObserver *observer = nullptr;
 };
 
 // Whether a name may be given to a file: not empty, not "." or "..", no "/" and no NUL.
@@ -55,18 +94,18 @@ QString NameOnDisk(const QString &line, const QString &oldName);
 // Whether the run leaves the entry alone: a folder while folders are shown but not worked on.
 bool IsExcludedFromRun(const RenameOptions &options, const FileListEntry &entry);
 
-// Told how many entries of how many a run has handled, before each further entry; false stops the
-// run there.
-using RunProgress = std::function<bool(qsizetype done, qsizetype total)>;
-
-// Renames entry i to line i, from the first entry to the last, and never replaces a file. An entry
-// without a line, with a name that is not allowed, or that vanished or changed kind since it was
-// listed is recorded as a failure and the run goes on. Entries renamed onto their own names are
-// recorded for undo without being touched. A run stopped by progress leaves the entries after the
-// stop untouched and unrecorded.
+// Renames entry i to line i and never replaces a file. Entries are taken in the list's order, except
+// that a name another entry still holds is freed first and a cycle of names (a swap) goes through a
+// temporary name in the same folder, which a failure undoes (see OrderRenames). An entry without a
+// line, with a name that is not allowed, that vanished or changed kind since it was listed, or whose
+// name is taken is recorded as a failure and the run goes on. Entries renamed onto their own names
+// are recorded for undo without being touched. A run stopped by progress (or the stop flag) leaves
+// the entries not taken yet untouched and unrecorded; a cycle is never stopped halfway.
 RenameRunResult RenameAllEntries(const RenameOptions &options, std::span<const FileListEntry> entries,
                                  const QStringList &lines, FileSystemCalls &calls = SystemFileSystemCalls(),
                                  const RunProgress &progress = {});
+RenameRunResult RenameAllEntries(const RenameOptions &options, std::span<const FileListEntry> entries,
+                                 const QStringList &lines, const RenameRunControl &control);
 
 // The in-place rename of one entry to the name typed (taken as typed). Asking about hidden files
 // is the caller's business.

@@ -10,7 +10,9 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -55,9 +57,23 @@ private slots:
     QTest::newRow("two entries onto one name: the second fails")
         << QStringList{"a.txt", "b.txt"} << QStringList{"c.txt", "c.txt"}
         << QStringList{"b.txt=b.txt", "c.txt=a.txt"} << QStringList{"1"} << 1;
-    QTest::newRow("name of the next entry: taken until it moves")
+    QTest::newRow("name of the next entry: freed first")
         << QStringList{"a.txt", "b.txt"} << QStringList{"b.txt", "c.txt"}
-        << QStringList{"a.txt=a.txt", "c.txt=b.txt"} << QStringList{"0"} << 1;
+        << QStringList{"b.txt=a.txt", "c.txt=b.txt"} << QStringList{} << 2;
+    QTest::newRow("renumbering shifts every name up")
+        << QStringList{"f1", "f2", "f3", "f4"} << QStringList{"f2.", "f3.", "f4.", "f5."}
+        << QStringList{"f2=f1", "f3=f2", "f4=f3", "f5=f4"} << QStringList{} << 4;
+    QTest::newRow("swap goes through a temporary name") << QStringList{"a", "b"} << QStringList{"b.", "a."}
+                                                        << QStringList{"a=b", "b=a"} << QStringList{} << 3;
+    QTest::newRow("three names in a cycle, beside a free one")
+        << QStringList{"a", "b", "c", "d"} << QStringList{"b.", "c.", "a.", "e."}
+        << QStringList{"a=c", "b=a", "c=b", "e=d"} << QStringList{} << 5;
+    QTest::newRow("cycle and a second entry wanting a name of it: the first one wins")
+        << QStringList{"a", "b", "c"} << QStringList{"b.", "a.", "b."} << QStringList{"a=b", "b=a", "c=c"}
+        << QStringList{"2"} << 3;
+    QTest::newRow("chain onto a name no entry frees fails along the chain")
+        << QStringList{"a", "b", "c", "d"} << QStringList{"b.", "c.", "d.", "d."}
+        << QStringList{"a=a", "b=b", "c=c", "d=d"} << QStringList{"0", "1", "2"} << 1;
     QTest::newRow("slash never moves a file into a folder")
         << QStringList{"a.txt", "sub/"} << QStringList{"sub/a.txt", "sub."}
         << QStringList{"a.txt=a.txt", "sub/"} << QStringList{"0"} << 1;
@@ -101,6 +117,63 @@ private slots:
     QCOMPARE(result.undo.nativeNew.size(), recorded);
     for (qsizetype i = 0; i < result.errors.size(); ++i)
       QCOMPARE(result.errors.lFileNames[i], entries[result.errors.lidItems[i].toInt()].SubItem(SubFullPath));
+  }
+
+  void cycleStepFails_everyEntryIsPutBackAndNoTemporaryNameStays_data() {
+    QTest::addColumn<int>("failingCall"); // the rename call that fails, counted from 0
+    QTest::newRow("to the temporary name") << 0;
+    QTest::newRow("the second entry") << 2;
+    QTest::newRow("from the temporary name") << 3;
+  }
+  void cycleStepFails_everyEntryIsPutBackAndNoTemporaryNameStays() {
+    QFETCH(int, failingCall);
+    class FailsOnce : public FileSystemCalls {
+    public:
+      int failing = 0, calls = 0;
+      int RenameNoReplace(const char *from, const char *to) override {
+        return calls++ == failing ? EIO : FileSystemCalls::RenameNoReplace(from, to);
+      }
+    } fs;
+    fs.failing = failingCall;
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    std::vector<FileListEntry> entries;
+    for (const char *name : {"a", "b", "c"}) {
+      Make(folder + name, name);
+      entries.push_back(Entry(folder, name));
+    }
+    const RenameRunResult result = RenameAllEntries(RenameOptions(), entries, {"b.", "c.", "a."}, fs);
+    QCOMPARE(Listing(folder), (QStringList{"a=a", "b=b", "c=c"}));
+    QCOMPARE(result.errors.lidItems, (QStringList{"0", "1", "2"}));
+    QVERIFY(result.errors.reasons.join('\n').contains(strerror(EIO)));
+    QCOMPARE(result.undo.size(), 0);
+    QCOMPARE(result.renamed, 0);
+  }
+
+  void stopRequested_endsBetweenTwoFilesAndLeavesTheRest() {
+    class StopsAfterFirst : public RenameRunObserver {
+    public:
+      std::atomic_bool stop{false};
+      void Planned(const std::vector<PlannedMove> &) override {}
+      void Trying(qsizetype step) override { stop = step >= 1; }
+      void Finished() override {}
+    } observer;
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    std::vector<FileListEntry> entries;
+    for (const char *name : {"a", "b", "c"}) {
+      Make(folder + name, name);
+      entries.push_back(Entry(folder, name));
+    }
+    RenameRunControl control;
+    control.stop = &observer.stop;
+    control.observer = &observer;
+    const RenameRunResult result = RenameAllEntries(RenameOptions(), entries, {"x.", "y.", "z."}, control);
+    QVERIFY(result.stopped);
+    QCOMPARE(result.renamed, 2);
+    QCOMPARE(result.notTaken, 1);
+    QVERIFY(result.errors.isEmpty());
+    QCOMPARE(Listing(folder), (QStringList{"c=c", "x=a", "y=b"}));
   }
 
   void undoRecord_holdsFullPathsInListOrder() {

@@ -56,6 +56,27 @@ private slots:
     QCOMPARE(Listing(dirPath), (QStringList{"a=A", "b=B"}));
   }
 
+  void chainsSwapsAndCycles_comeBackWhole_data() {
+    QTest::addColumn<QList<QByteArray>>("names");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("numbers shifted up") << QList<QByteArray>{"1", "2", "3"} << QStringList{"2.", "3.", "4."};
+    QTest::newRow("swap") << QList<QByteArray>{"1", "2"} << QStringList{"2.", "1."};
+    QTest::newRow("cycle of three and a chain")
+        << QList<QByteArray>{"1", "2", "3", "4"} << QStringList{"2.", "3.", "1.", "3."};
+  }
+  void chainsSwapsAndCycles_comeBackWhole() {
+    QFETCH(QList<QByteArray>, names);
+    QFETCH(QStringList, lines);
+    for (const QByteArray &name : names)
+      Make(folder + name, name);
+    const QStringList before = Listing(dirPath);
+    const RenameRunResult run = Run(names, lines);
+    QVERIFY(run.renamed > 0);
+    QVERIFY(Listing(dirPath) != before);
+    QVERIFY(UndoRenames(run.undo).isEmpty());
+    QCOMPARE(Listing(dirPath), before);
+  }
+
   void collisionRun_undoRestoresOnlyTheRenamedOne() {
     Make(folder + "a", "A");
     Make(folder + "b", "B");

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Runs the random rename plans at full count: scripts/property-test.sh [PLANS] [SEED]
+# (the normal test run tries a few hundred). Needs a build in build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+cmake --build build --target engine_tst_rename_property >/dev/null
+ZELVO_PROPERTY_PLANS=${1:-10000} ZELVO_PROPERTY_SEED=${2:-0} build/tests/engine/engine_tst_rename_property

@@ -1,0 +1,88 @@
+#include "engine/rename_order.h"
+
+#include <QHash>
+
+namespace {
+
+// Keeps the first value given for a key; tells whether this one was the first. Values are kept
+// one up, so that the 0 a new slot starts with means "none yet".
+bool AddFirst(QHash<QByteArray, qsizetype> &hash, const QByteArray &key, qsizetype value) {
+  qsizetype &slot = hash[key];
+  if (slot != 0)
+    return false;
+  slot = value + 1;
+  return true;
+}
+
+} // namespace
+
+std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::span<const QByteArray> to) {
+  const qsizetype count = qsizetype(from.size());
+  auto moving = [&](qsizetype i) { return !to[i].isEmpty() && to[i] != from[i]; };
+
+  // Who holds a name now, and who is the first to want it.
+  QHash<QByteArray, qsizetype> holder, firstWanting;
+  holder.reserve(count);
+  firstWanting.reserve(count);
+  for (qsizetype i = 0; i < count; ++i)
+    if (moving(i))
+      AddFirst(holder, from[i], i);
+  std::vector<char> loser(count, 0), done(count, 0), walked(count, 0);
+  for (qsizetype i = 0; i < count; ++i)
+    if (moving(i) && !AddFirst(firstWanting, to[i], i))
+      loser[i] = 1;
+  // waitsFor[i]: the entry that must move before i can take its name; waiter is the other way
+  // round. Names wanted by one entry each, so every entry has at most one waiter.
+  std::vector<qsizetype> waitsFor(count, -1), waiter(count, -1);
+  for (qsizetype i = 0; i < count; ++i) {
+    if (!moving(i) || loser[i])
+      continue;
+    const qsizetype j = holder.value(to[i], 0) - 1;
+    if (j >= 0 && j != i) {
+      waitsFor[i] = j;
+      waiter[j] = i;
+    }
+  }
+
+  std::vector<OrderedStep> order;
+  order.reserve(count);
+  // Takes an entry, then every entry that was waiting for the name it frees.
+  auto take = [&](qsizetype i) {
+    for (; i >= 0 && !done[i]; i = waiter[i]) {
+      order.push_back({i, 0});
+      done[i] = 1;
+    }
+  };
+  for (qsizetype i = 0; i < count; ++i)
+    if (!done[i] && !loser[i] && (waitsFor[i] < 0 || done[waitsFor[i]]))
+      take(i);
+
+  // What is left waits in a cycle, or behind an entry that lost its name to another.
+  std::vector<qsizetype> cycle;
+  for (qsizetype i = 0; i < count; ++i) {
+    if (done[i] || loser[i] || walked[i])
+      continue;
+    cycle.clear();
+    qsizetype k = i;
+    while (k >= 0 && !walked[k] && !loser[k] && !done[k]) {
+      walked[k] = 1;
+      cycle.push_back(k);
+      k = waitsFor[k];
+    }
+    if (k != i)
+      continue; // ends at a losing entry: taken after it
+    order.push_back({i, qsizetype(cycle.size())});
+    done[i] = 1;
+    for (auto it = cycle.rbegin(); it + 1 != cycle.rend(); ++it) {
+      order.push_back({*it, 0});
+      done[*it] = 1;
+    }
+  }
+  for (qsizetype i = 0; i < count; ++i)
+    if (loser[i] && !done[i])
+      take(i);
+  for (qsizetype i = 0; i < count; ++i) // nothing should be left; never drop an entry
+    if (!done[i])
+      take(i);
+  return order;
+}
