@@ -1,35 +1,12 @@
 #include "app/app_core.h"
 
+#include "app/app_core_hold.h"
 #include "app/caption_table.h"
 #include "engine/option_fields.h"
 #include "engine/option_rules.h"
 #include "explorer/explorer_helpers.h"
-#include "settings/options_file.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
-
-#include <algorithm>
-
-// While any hold lives, refreshes asked for are noted; the last hold to end runs one.
-class AppCore::RefreshHold {
-public:
-  explicit RefreshHold(AppCore &core) : m_core(core) { ++m_core.m_holds; }
-  ~RefreshHold() {
-    if (--m_core.m_holds == 0 && m_core.m_refreshPending) {
-      m_core.m_refreshPending = false;
-      m_core.RunOptionChanged();
-    }
-  }
-  // The operation ends with its own refresh: what was asked for meanwhile is covered by it.
-  void Discard() { m_core.m_refreshPending = false; }
-  RefreshHold(const RefreshHold &) = delete;
-  RefreshHold &operator=(const RefreshHold &) = delete;
-
-private:
-  AppCore &m_core;
-};
+#include <iterator>
 
 namespace {
 
@@ -51,10 +28,6 @@ bool *PreferenceFlag(WindowPreferences &p, QStringView name) {
   if (name == u"cRemWinProPos" || name == u"mRemWinProPos")
     return &p.cRemWinProPos;
   return nullptr;
-}
-
-QString WithIniExtension(const QString &path) {
-  return path.right(4).toUpper() == QLatin1String(".INI") ? path : path + QStringLiteral(".ini");
 }
 
 } // namespace
@@ -133,12 +106,12 @@ void AppCore::RequestOptionChanged() {
 }
 
 void AppCore::RunOptionChanged() {
-  ReportRefreshError(m_session->OptionChanged());
+  (void)m_session->OptionChanged(); // its error is reported with the new lines
   SyncPreview();
 }
 
 void AppCore::Refresh() {
-  ReportRefreshError(m_session->UpdateAll());
+  (void)m_session->UpdateAll(); // its error is reported with the new lines
   SyncPreview();
 }
 
@@ -152,11 +125,12 @@ void AppCore::SyncPreview() {
   const Preview &preview = m_session->CurrentPreview();
   m_preview->SetLines(preview.lZelvoList, preview.PreviewValid);
   emit PreviewChanged();
-}
-
-void AppCore::ReportRefreshError(const QString &error) {
-  if (!error.isEmpty())
-    m_dialogs.ShowError(error);
+  // A refresh stopped by a number that cannot be read is told once, whoever ran it.
+  if (m_session->RefreshCount() != m_reportedRefresh) {
+    m_reportedRefresh = m_session->RefreshCount();
+    if (!m_session->LastRefreshError().isEmpty())
+      m_dialogs.ShowError(m_session->LastRefreshError());
+  }
 }
 
 void AppCore::WriteFormCaption() {
@@ -391,7 +365,7 @@ void AppCore::ChangeLanguage(int index) {
   if (m_shellEntryInstalled)
     emit ShellEntryCaptionChanged(m_texts.sShellEntryCaption);
   hold.Discard();
-  ReportRefreshError(m_session->LanguageChanged());
+  (void)m_session->LanguageChanged();
   SyncPreview();
 }
 
@@ -416,143 +390,6 @@ void AppCore::mRecurseDirectoriesClick() {
   RequestOptionChanged();
 }
 
-void AppCore::btnRenameClick() {
-  if (IsDrivesFolder(m_list->Directory()))
-    return;
-  RefreshHold hold(*this);
-  QElapsedTimer clock;
-  clock.start();
-  bool reported = false;
-  const RunProgress progress = [&](qsizetype done, qsizetype total) {
-    if (!reported && clock.elapsed() < m_progressDelayMs)
-      return true;
-    reported = true;
-    return m_dialogs.RenameProgress(done, total);
-  };
-  const RenameErrorRecord errors = m_session->RenameAll(progress);
-  if (reported)
-    m_dialogs.RenameProgressEnded();
-  hold.Discard(); // the session has refreshed
-  SyncPreview();
-  emit OptionsReset();
-  emit WorkWithFoldersEnabledChanged(m_options.cViewFolders);
-  SetUndoAvailable(true);
-  if (!errors.isEmpty())
-    emit ErrorsToShow(errors);
-}
-
-void AppCore::btnUndoClick() {
-  if (!m_undoAvailable)
-    return;
-  RefreshHold hold(*this);
-  (void)m_session->Undo(); // undo failures are silent: those files keep their new names
-  hold.Discard();
-  SyncPreview();
-  SetUndoAvailable(false);
-}
-
-bool AppCore::EditInPlace(int index, QString &text) {
-  if (index < 0 || index >= m_list->Count())
-    return false;
-  if (m_list->Entry(index).SubItem(SubHidden) == QLatin1String("H") &&
-      !m_dialogs.Confirm(m_texts.sHiddenFilePrompt)) {
-    text = m_list->Entry(index).Caption;
-    return false;
-  }
-  RefreshHold hold(*this);
-  const bool renamed = m_session->EditInPlace(index, text);
-  hold.Discard();
-  SyncPreview();
-  return renamed;
-}
-
-void AppCore::RunSave(const QString &fileName, const QString &filter,
-                      SaveOutcome (RenameSession::*save)(const QString &, const RenameSession::Confirm &)) {
-  RefreshHold hold(*this);
-  if (!PreviewValid())
-    Refresh();
-  const QString folder = m_list->Directory();
-  const auto chosen = m_dialogs.ChooseSaveFile({IsDrivesFolder(folder) ? QDir::currentPath() : folder,
-                                                fileName, filter, QStringLiteral("Save Preview Window")});
-  if (!chosen) {
-    if (!IsDrivesFolder(folder))
-      QDir::setCurrent(folder);
-    hold.Discard();
-    ReloadAndRefresh();
-    return;
-  }
-  const SaveOutcome outcome = (m_session.get()->*save)(
-      *chosen, [this](const QString &question) { return m_dialogs.Confirm(question); });
-  hold.Discard();
-  SyncPreview();
-  if (outcome.kind == SaveOutcome::Saved)
-    m_dialogs.ShowInformation(outcome.message);
-  else if (outcome.kind == SaveOutcome::Failed)
-    m_dialogs.ShowError(outcome.message);
-}
-
-void AppCore::mSaveToFileClick() {
-  RunSave(QStringLiteral("Preview.txt"), QStringLiteral("*.txt"), &RenameSession::SavePreviewText);
-}
-
-void AppCore::mMakeBATClick() {
-  RunSave(QStringLiteral("RenameIt.bat"), QStringLiteral("*.bat"), &RenameSession::SaveRenameScript);
-}
-
-void AppCore::MakeUndoBATClick() {
-  RunSave(QStringLiteral("Undo.bat"), QStringLiteral("*.bat"), &RenameSession::SaveUndoScript);
-}
-
-void AppCore::mSaveZROptionsClick() {
-  const QString folder = m_list->Directory();
-  const auto chosen = m_dialogs.ChooseSaveFile({IsDrivesFolder(folder) ? QDir::currentPath() : folder,
-                                                QStringLiteral("MyOptions.INI"), QStringLiteral("*.ini"),
-                                                QStringLiteral("Save Preview Window")});
-  if (!chosen)
-    return;
-  const QString path = WithIniExtension(*chosen);
-  if (QFileInfo::exists(path) && !m_dialogs.Confirm(m_texts.sSelectedFile + QStringLiteral(" \"") + path +
-                                                    QStringLiteral("\" ") + m_texts.sAlreadyExists))
-    return;
-  if (const QString error = SaveOptionsFile(path, m_options); !error.isEmpty()) {
-    m_dialogs.ShowError(error);
-    return;
-  }
-  if (!IsDrivesFolder(folder))
-    QDir::setCurrent(folder);
-  ReloadAndRefresh();
-}
-
-void AppCore::mOpenZROptionsClick() {
-  const QString folder = m_list->Directory();
-  const auto chosen = m_dialogs.ChooseOpenFile({IsDrivesFolder(folder) ? QDir::currentPath() : folder,
-                                                QString(), QStringLiteral("Ini Files (*.ini)"), QString()});
-  if (!chosen)
-    return;
-  if (!QFileInfo::exists(*chosen)) {
-    m_dialogs.ShowError(m_texts.sFileError + QStringLiteral(" \"") + *chosen + QLatin1Char('"'));
-    return;
-  }
-  RefreshHold hold(*this);
-  SetActive(false);
-  const RenameOptions before = m_options;
-  const QString error = LoadOptionsFile(*chosen, m_options);
-  // Each changed field reacts as when chosen by hand: the numbering type after the start value (the
-  // file's order), the mask reaching the list.
-  if (m_options.rgTypeNumber != before.rgTypeNumber)
-    TypeNumberChanged(m_options);
-  if (m_options.tMask != before.tMask)
-    ApplyMaskChange();
-  if (!IsDrivesFolder(folder))
-    QDir::setCurrent(folder);
-  emit OptionsReset();
-  SetActive(true);
-  if (!error.isEmpty())
-    m_dialogs.ShowError(error);
-  hold.Discard();
-  Refresh();
-}
-
 // ---- The two lists
 
 PreviewFollow AppCore::FileListClicked(int firstVisibleRow) {
@@ -563,18 +400,31 @@ PreviewFollow AppCore::FileListClicked(int firstVisibleRow) {
   if (!IsDrivesFolder(m_list->Directory())) {
     follow.follow = true;
     follow.topRow = firstVisibleRow;
-    const int focused = m_list->FocusedIndex();
-    follow.currentRow = focused >= 0 && m_list->Entry(focused).Selected ? focused : selected.front();
+    follow.currentRow = selected.front();
   }
   if (::FileListClicked(m_options, true, true) == RefreshReaction::UpdateAll)
     UpdateAll();
   return follow;
 }
 
-ListFollow AppCore::PreviewClicked(int row) const {
+ListFollow AppCore::PreviewClicked(int row) {
   if (row < 0 || !PreviewValid() || IsDrivesFolder(m_list->Directory()) || row >= m_list->Count())
     return {};
+  m_list->ClearSelection();
+  m_list->SetSelected(row, true);
+  m_list->SetFocused(row);
   return {true, row};
+}
+
+void AppCore::FormShow(const QString &rememberedPath) {
+  if (!m_firstShow)
+    return;
+  m_firstShow = false;
+  RefreshHold hold(*this);
+  if (m_preferences.cRememberLastPath && !rememberedPath.isEmpty())
+    m_list->SetDirectory(rememberedPath);
+  hold.Discard();
+  Refresh();
 }
 
 int AppCore::NextTab(int current, bool backward) {

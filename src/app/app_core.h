@@ -81,7 +81,8 @@ public:
   // A text field (tMask, tInsertBefore...); false for an unknown name.
   bool SetText(QStringView objectName, const QString &text);
   // A check box or radio button (a radio set to true clears the others of its group), including
-  // the preferences and the view switches; false for an unknown name.
+  // the preferences and the view switches; false for an unknown name. The window passes a radio
+  // button only when it becomes checked, so that one click is one change.
   bool SetFlag(QStringView objectName, bool on);
   // rgTypeNumber: 0 Dec, 1 Hex, 2 Oct, 3 Bin, 4 Excel, 5 Manual.
   void SetTypeNumber(int index);
@@ -123,22 +124,32 @@ public:
   void MakeUndoBATClick();
   void mSaveZROptionsClick();
   void mOpenZROptionsClick();
-  // The file list's in-place rename of entry index to text; text becomes what the entry shows.
+  // The file list's in-place rename of entry index to text (a hidden entry is asked about first);
+  // text becomes what the entry shows. The list is read again here, then refreshed once: the list
+  // widget does not reload it again.
   bool EditInPlace(int index, QString &text);
 
   // ---- The two lists following each other.
   // A click or key release in the file list: what the preview shows next (refreshes when only
   // selected files are renamed with instant preview on). firstVisibleRow: the file list's top row.
   PreviewFollow FileListClicked(int firstVisibleRow);
-  // A click in the preview on row (-1: none selected).
-  ListFollow PreviewClicked(int row) const;
+  // A click in the preview on row (-1: none selected): the entry of that index becomes the file
+  // list's only selected and focused entry; the window shows it.
+  ListFollow PreviewClicked(int row);
+
+  // The window's first showing: the remembered folder (when it is to be remembered), then a
+  // refresh whatever instant preview says. Later showings do nothing.
+  void FormShow(const QString &rememberedPath);
 
   // Ctrl+Tab and Ctrl+Shift+Tab on the tab strip: the tab to show next. The cycle covers the first
   // four tabs; from the fifth, forward goes to the first and backward to the fourth.
   static int NextTab(int current, bool backward);
 
-  // ---- Tuning for tests: how long a rename run lasts before it reports progress.
-  void SetProgressDelay(int milliseconds) { m_progressDelayMs = milliseconds; }
+  // ---- How long a rename run lasts before it reports progress, and how often it reports then.
+  void SetProgressTiming(int delayMs, int intervalMs) {
+    m_progressDelayMs = delayMs;
+    m_progressIntervalMs = intervalMs;
+  }
 
 signals:
   // The preview lines were replaced (the model has been reset).
@@ -176,7 +187,6 @@ private:
   void RunOptionChanged();
   void Refresh();
   void SyncPreview();
-  void ReportRefreshError(const QString &error);
   void WriteFormCaption();
   void ApplyListSwitches(bool recurse, bool showFolders);
   void ApplyMaskChange();
@@ -204,6 +214,9 @@ private:
   QString m_formCaption;
   QString m_formHint;
   int m_progressDelayMs = 500;
+  int m_progressIntervalMs = 50;
+  int m_reportedRefresh = 0;
+  bool m_firstShow = true;
   // Refreshes asked for while held run once when the last hold ends.
   int m_holds = 0;
   bool m_refreshPending = false;

@@ -21,8 +21,9 @@ RenameSession::RenameSession(RenameOptions &options, TZelvoRenameFileListView &l
 
 QString RenameSession::UpdateAll() {
   ++m_refreshCount;
-  return ::UpdateAll({m_options, m_list.Entries(), m_list.Directory(), m_expansion, m_previewTexts},
-                     m_preview, m_state);
+  m_lastRefreshError = ::UpdateAll(
+      {m_options, m_list.Entries(), m_list.Directory(), m_expansion, m_previewTexts}, m_preview, m_state);
+  return m_lastRefreshError;
 }
 
 QString RenameSession::OptionChanged() {

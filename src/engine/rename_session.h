@@ -39,8 +39,9 @@ public:
 
   // Rebuilds the preview from the list and the options; returns the error that stopped it, if any.
   QString UpdateAll();
-  // How many times the preview has been rebuilt.
+  // How many times the preview has been rebuilt, and the error that stopped the last rebuild.
   int RefreshCount() const { return m_refreshCount; }
+  const QString &LastRefreshError() const { return m_lastRefreshError; }
   // The common reaction to an option change: a refresh, or the refresh hint written once.
   QString OptionChanged();
   // A change of language: the preview counts as valid again, then reacts like an option change.
@@ -92,4 +93,5 @@ private:
   UndoRecord m_undo;
   bool m_undoAvailable = false;
   int m_refreshCount = 0;
+  QString m_lastRefreshError;
 };
