@@ -29,6 +29,7 @@ QString CliUsage() {
       "                              (these three write to FILE as named: no extension is added)\n"
       "                              a script FILE ending in \".sh\" is a runnable shell script whose\n"
       "                              moves never replace a file; any other gets REN lines (.bat)\n"
+      "  --force                     replace an output FILE that exists (never one the run renames)\n"
       "  --help                      show this help\n"
       "  --version                   show the version\n"
       "\n"
@@ -85,6 +86,8 @@ CliParse ParseCliArguments(const QStringList &args) {
       a.recursive = true;
     } else if (name == QLatin1String("--lines")) {
       a.lines = true;
+    } else if (name == QLatin1String("--force")) {
+      a.force = true;
     } else if (name == QLatin1String("--rename")) {
       a.rename = true;
     } else if (name == QLatin1String("--options")) {

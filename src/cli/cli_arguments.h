@@ -25,6 +25,7 @@ struct CliArguments {
   QString renameScript;
   QString undoScript;
   QString savePreview;
+  bool force = false; // replace existing output files
   bool help = false;
   bool version = false;
 };

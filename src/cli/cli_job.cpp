@@ -1,5 +1,7 @@
 #include "cli/cli_job.h"
 
+#include "cli/cli_outputs.h"
+
 #include "engine/batch_scripts.h"
 #include "engine/option_fields.h"
 #include "engine/preview.h"
@@ -140,20 +142,48 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err)
   }
   out.flush();
 
+  // Every file to write is claimed before anything is renamed.
+  OutputFiles outputs;
+  {
+    std::vector<QByteArray> newPaths;
+    if (a.rename) {
+      newPaths.reserve(entries.size());
+      for (size_t i = 0; i < entries.size(); ++i)
+        newPaths.push_back(i < size_t(lines.size()) && !IsExcludedFromRun(options, entries[i])
+                               ? NativeFolderOf(entries[i]) +
+                                     NameOnDisk(lines.at(qsizetype(i)), entries[i].Caption).toUtf8()
+                               : QByteArray());
+    }
+    for (const QString *path : {&a.savePreview, &a.renameScript, &a.undoScript})
+      if (!path->isEmpty())
+        if (const QString claimError = outputs.Claim(*path, a.force, entries, newPaths);
+            !claimError.isEmpty())
+          return fail(claimError);
+  }
+  auto write = [&](const QString &path, const QByteArray &bytes, FileMode mode) {
+    const QString writeError = WriteFile(path, bytes, mode);
+    if (writeError.isEmpty())
+      outputs.Written(path);
+    return writeError;
+  };
+  auto listLeftOut = [&](const ScriptText &script, auto pathOf) {
+    for (qsizetype k = 0; k < script.leftOut.size(); ++k)
+      err << "zelvo-rename-cli: left out of the script (" << script.reasons.value(k)
+          << "): " << pathOf(script.leftOut.at(k)) << '\n';
+  };
+
   if (!a.savePreview.isEmpty()) {
-    const QString writeError = WriteFile(a.savePreview, MakePreviewText(lines));
+    const QString writeError = write(a.savePreview, MakePreviewText(lines), FileMode::Plain);
     if (!writeError.isEmpty())
       return fail(writeError);
   }
   if (!a.renameScript.isEmpty()) {
     const ScriptFormat format = ScriptFormatOf(a.renameScript);
     const ScriptText script = MakeRenameScript(options, entries, lines, format);
-    const QString writeError = WriteFile(a.renameScript, script.text, RunMode(format));
+    const QString writeError = write(a.renameScript, script.text, RunMode(format));
     if (!writeError.isEmpty())
       return fail(writeError);
-    for (qsizetype k = 0; k < script.leftOut.size(); ++k)
-      err << "zelvo-rename-cli: left out of the script (" << script.reasons.value(k)
-          << "): " << entries[size_t(script.leftOut.at(k))].SubItems[SubFullPath] << '\n';
+    listLeftOut(script, [&](qsizetype i) { return entries[size_t(i)].SubItems[SubFullPath]; });
   }
   if (!a.rename)
     return CliDone;
@@ -161,14 +191,18 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err)
   const RenameRunResult run = RenameAllEntries(options, entries, lines);
   for (qsizetype i = 0; i < run.errors.size(); ++i)
     err << run.errors.lFileNames.at(i) << "  (" << run.errors.reasons.value(i) << ")\n";
+  int status = run.errors.isEmpty() ? CliDone : CliSomeFailed;
   if (!a.undoScript.isEmpty()) {
     const ScriptFormat format = ScriptFormatOf(a.undoScript);
-    const QString writeError =
-        WriteFile(a.undoScript, MakeUndoScript(run.undo, format).text, RunMode(format));
-    if (!writeError.isEmpty())
-      return fail(writeError);
+    const ScriptText script = MakeUndoScript(run.undo, format);
+    const QString writeError = write(a.undoScript, script.text, RunMode(format));
+    if (!writeError.isEmpty()) {
+      err << "zelvo-rename-cli: " << writeError << '\n';
+      status = CliBadInput;
+    }
+    listLeftOut(script, [&](qsizetype i) { return run.undo.lNew.value(i); });
   }
   if (!a.lines)
-    out << run.undo.size() << " renamed, " << run.errors.size() << " not renamed\n";
-  return run.errors.isEmpty() ? CliDone : CliSomeFailed;
+    out << run.renamed << " renamed, " << run.unchanged << " unchanged, " << run.errors.size() << " failed\n";
+  return status;
 }

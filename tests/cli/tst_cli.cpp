@@ -204,6 +204,73 @@ private slots:
     QCOMPARE(run.status, int(CliDone));
     QCOMPARE(run.out, QStringLiteral("first.txt\nsecond.txt\n"));
   }
+
+  // An output file that cannot be used stops the job before any file is renamed.
+  void outputFileRefused_stopsBeforeAnyRename_data() {
+    QTest::addColumn<QString>("output"); // relative to the listed folder; "@" is a folder outside it
+    QTest::addColumn<bool>("force");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("folder that does not exist") << "@/none/undo.bat" << false << "Cannot create";
+    QTest::newRow("existing file") << "@/kept.bat" << false << "--force";
+    QTest::newRow("a file the run renames, even forced") << "a.txt" << true << "renames";
+    QTest::newRow("a name the run gives, even forced") << "x_b.txt" << true << "renames";
+  }
+  void outputFileRefused_stopsBeforeAnyRename() {
+    QFETCH(QString, output);
+    QFETCH(bool, force);
+    QFETCH(QString, message);
+    QTemporaryDir dir, other;
+    Touch(dir.filePath("a.txt"), "A");
+    Touch(dir.filePath("b.txt"), "B");
+    Touch(other.filePath("kept.bat"), "mine");
+    const QString path = output.startsWith('@') ? other.path() + output.mid(1) : dir.filePath(output);
+    QStringList args{"--set",    "opInsertBefore=1", "--set", "tInsertBefore=x_",
+                     "--rename", "--undo-script",    path};
+    if (force)
+      args << "--force";
+    const CliRun run = Run(args << dir.path());
+    QCOMPARE(run.status, int(CliBadInput));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QCOMPARE(Names(dir.path()), (QStringList{"a.txt", "b.txt"}));
+    QFile kept(other.filePath("kept.bat"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("mine"));
+  }
+
+  void existingOutputFile_replacedOnlyWithForce() {
+    QTemporaryDir dir, other;
+    Touch(dir.filePath("a.txt"));
+    const QString preview = other.filePath("p.txt");
+    Touch(preview, "old");
+    QCOMPARE(Run({"--save-preview", preview, dir.path()}).status, int(CliBadInput));
+    QCOMPARE(Run({"--save-preview", preview, "--force", dir.path()}).status, int(CliDone));
+    QFile f(preview);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("a.txt\r\n"));
+  }
+
+  void summary_countsRenamedUnchangedAndFailedApart() {
+    QTemporaryDir dir;
+    for (const char *name : {"a.txt", "b.txt", "keep.jpg"})
+      Touch(dir.filePath(name));
+    Touch(dir.filePath("same.txt")); // outside the mask: held outside the run
+    const CliRun run =
+        Run({"--set", "tMask=a.txt;b.txt;keep.jpg", "--set", "opReplace=1", "--set", "tChangeFilename=same",
+             "--select", "0,1", "--set", "bCheckOnlySelectedFiles=1", "--rename", dir.path()});
+    QCOMPARE(run.status, int(CliSomeFailed));
+    QVERIFY2(run.out.endsWith("0 renamed, 1 unchanged, 2 failed\n"), qPrintable(run.out));
+  }
+
+  void undoScript_listsEveryRenameLeftOut() {
+    QTemporaryDir dir, other;
+    Touch(dir.filePath("a.txt"));
+    const QString undo = other.filePath("undo.bat");
+    const CliRun run = Run({"--set", "opReplace=1", "--set", "tChangeFilename=say \"hi\"", "--rename",
+                            "--undo-script", undo, dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QVERIFY2(run.err.contains("left out of the script") && run.err.contains("say \"hi\".txt"),
+             qPrintable(run.err));
+  }
 };
 
 QTEST_GUILESS_MAIN(TestCli)
