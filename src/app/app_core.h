@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 struct Platform;
@@ -192,8 +193,8 @@ private:
   void ApplyMaskChange();
   void SetUndoAvailable(bool available);
   void ReloadAndRefresh();
-  void RunSave(const QString &fileName, const QString &filter,
-               SaveOutcome (RenameSession::*save)(const QString &, const RenameSession::Confirm &));
+  using SaveCommand = std::function<SaveOutcome(const QString &path, const RenameSession::Confirm &confirm)>;
+  void RunSave(const QString &fileName, const QString &filter, const SaveCommand &save);
   void ApplyTexts();
 
   DialogHook &m_dialogs;

@@ -82,8 +82,7 @@ bool AppCore::EditInPlace(int index, QString &text) {
   return renamed;
 }
 
-void AppCore::RunSave(const QString &fileName, const QString &filter,
-                      SaveOutcome (RenameSession::*save)(const QString &, const RenameSession::Confirm &)) {
+void AppCore::RunSave(const QString &fileName, const QString &filter, const SaveCommand &save) {
   RefreshHold hold(*this);
   if (!PreviewValid())
     Refresh();
@@ -97,8 +96,8 @@ void AppCore::RunSave(const QString &fileName, const QString &filter,
     ReloadAndRefresh();
     return;
   }
-  const SaveOutcome outcome = (m_session.get()->*save)(
-      *chosen, [this](const QString &question) { return m_dialogs.Confirm(question); });
+  const SaveOutcome outcome =
+      save(*chosen, [this](const QString &question) { return m_dialogs.Confirm(question); });
   hold.Discard();
   SyncPreview();
   if (outcome.kind == SaveOutcome::Saved)
@@ -108,15 +107,24 @@ void AppCore::RunSave(const QString &fileName, const QString &filter,
 }
 
 void AppCore::mSaveToFileClick() {
-  RunSave(QStringLiteral("Preview.txt"), QStringLiteral("*.txt"), &RenameSession::SavePreviewText);
+  RunSave(QStringLiteral("Preview.txt"), QStringLiteral("*.txt"),
+          [this](const QString &path, const RenameSession::Confirm &confirm) {
+            return m_session->SavePreviewText(path, confirm);
+          });
 }
 
 void AppCore::mMakeBATClick() {
-  RunSave(QStringLiteral("RenameIt.bat"), QStringLiteral("*.bat"), &RenameSession::SaveRenameScript);
+  RunSave(QStringLiteral("RenameIt.bat"), QStringLiteral("*.bat"),
+          [this](const QString &path, const RenameSession::Confirm &confirm) {
+            return m_session->SaveRenameScript(path, confirm);
+          });
 }
 
 void AppCore::MakeUndoBATClick() {
-  RunSave(QStringLiteral("Undo.bat"), QStringLiteral("*.bat"), &RenameSession::SaveUndoScript);
+  RunSave(QStringLiteral("Undo.bat"), QStringLiteral("*.bat"),
+          [this](const QString &path, const RenameSession::Confirm &confirm) {
+            return m_session->SaveUndoScript(path, confirm);
+          });
 }
 
 void AppCore::mSaveZROptionsClick() {
