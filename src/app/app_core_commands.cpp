@@ -2,6 +2,7 @@
 // save commands and the options files.
 #include "app/app_core.h"
 #include "app/app_core_hold.h"
+#include "engine/batch_scripts.h"
 #include "engine/option_rules.h"
 #include "explorer/explorer_helpers.h"
 #include "settings/options_file.h"
@@ -14,6 +15,15 @@ namespace {
 
 QString WithIniExtension(const QString &path) {
   return path.right(4).toUpper() == QLatin1String(".INI") ? path : path + QStringLiteral(".ini");
+}
+
+// The scripts are batch files unless the shell script filter is chosen.
+QString ScriptFilters() {
+  return QStringLiteral("*.bat;;") + QLatin1String(kShellScriptFilter);
+}
+
+bool ShellFilterChosen(const DialogHook &dialogs) {
+  return dialogs.ChosenFilter() == QLatin1String(kShellScriptFilter);
 }
 
 } // namespace
@@ -114,16 +124,16 @@ void AppCore::mSaveToFileClick() {
 }
 
 void AppCore::mMakeBATClick() {
-  RunSave(QStringLiteral("RenameIt.bat"), QStringLiteral("*.bat"),
+  RunSave(QStringLiteral("RenameIt.bat"), ScriptFilters(),
           [this](const QString &path, const RenameSession::Confirm &confirm) {
-            return m_session->SaveRenameScript(path, confirm);
+            return m_session->SaveRenameScript(path, confirm, ShellFilterChosen(m_dialogs));
           });
 }
 
 void AppCore::MakeUndoBATClick() {
-  RunSave(QStringLiteral("Undo.bat"), QStringLiteral("*.bat"),
+  RunSave(QStringLiteral("Undo.bat"), ScriptFilters(),
           [this](const QString &path, const RenameSession::Confirm &confirm) {
-            return m_session->SaveUndoScript(path, confirm);
+            return m_session->SaveUndoScript(path, confirm, ShellFilterChosen(m_dialogs));
           });
 }
 

@@ -9,8 +9,8 @@
 // The core is given one at construction and keeps it for its whole life.
 class DialogHook {
 public:
-  // What a file dialog is opened with. Filters are in the form of a file dialog's name filter,
-  // e.g. "*.txt" or "Ini Files (*.ini)".
+  // What a file dialog is opened with. Filters are in the form of a file dialog's name filters,
+  // e.g. "*.txt", "Ini Files (*.ini)", or several joined by ";;".
   struct FileChoice {
     QString directory; // the folder the dialog opens in
     QString fileName;  // the proposed name ("Preview.txt"); empty for none
@@ -29,6 +29,8 @@ public:
 
   // The save dialog: the chosen path, or nothing when cancelled.
   [[nodiscard]] virtual std::optional<QString> ChooseSaveFile(const FileChoice &choice) = 0;
+  // The filter the user had chosen when the last save dialog was accepted (empty: the first).
+  virtual QString ChosenFilter() const { return {}; }
   // The open dialog: the chosen path, or nothing when cancelled.
   [[nodiscard]] virtual std::optional<QString> ChooseOpenFile(const FileChoice &choice) = 0;
 

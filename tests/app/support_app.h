@@ -14,6 +14,7 @@ class FakeDialogs : public DialogHook {
 public:
   std::deque<bool> answers;  // Confirm answers in order (No when exhausted)
   QStringList files;         // file dialog answers in order; empty or exhausted: cancelled
+  QString filter; // the filter chosen in the save dialog
   int stopAfterReports = -1; // RenameProgress answers false from this report on
   QStringList asked, errors, notices;
   QList<FileChoice> choices;
@@ -31,6 +32,7 @@ public:
   void ShowInformation(const QString &message) override { notices << message; }
   std::optional<QString> ChooseSaveFile(const FileChoice &choice) override { return NextFile(choice); }
   std::optional<QString> ChooseOpenFile(const FileChoice &choice) override { return NextFile(choice); }
+  QString ChosenFilter() const override { return filter; }
   bool RenameProgress(qsizetype, qsizetype) override {
     return stopAfterReports < 0 || ++progressReports <= stopAfterReports;
   }

@@ -30,7 +30,8 @@ private slots:
     QTest::addColumn<int>("refreshes");
     QTest::newRow("typed text") << Step([](CoreFixture &f) { f.core.SetText(u"tInsertBefore", "x"); }) << 1;
     QTest::newRow("typed mask") << Step([](CoreFixture &f) { f.core.SetText(u"tMask", "*.txt"); }) << 1;
-    QTest::newRow("view folders off") << Step([](CoreFixture &f) { f.core.SetFlag(u"cViewFolders", false); }) << 1;
+    QTest::newRow("view folders off")
+        << Step([](CoreFixture &f) { f.core.SetFlag(u"cViewFolders", false); }) << 1;
     QTest::newRow("recursion") << Step([](CoreFixture &f) { f.core.mRecurseDirectoriesClick(); }) << 1;
     QTest::newRow("rename") << Step([](CoreFixture &f) { f.core.btnRenameClick(); }) << 1;
     QTest::newRow("rename, undo") << Step([](CoreFixture &f) {
@@ -39,7 +40,9 @@ private slots:
     }) << 2;
     QTest::newRow("set default values") << Step([](CoreFixture &f) { f.core.InitAll(); }) << 1;
     QTest::newRow("refresh command") << Step([](CoreFixture &f) { f.core.mRefreshClick(); }) << 1;
-    QTest::newRow("open folder") << Step([](CoreFixture &f) { f.core.FileList().SetDirectory(f.Path("sub")); }) << 1;
+    QTest::newRow("open folder") << Step([](CoreFixture &f) {
+      f.core.FileList().SetDirectory(f.Path("sub"));
+    }) << 1;
     QTest::newRow("sort") << Step([](CoreFixture &f) { f.core.FileList().SortByColumn(1); }) << 1;
     QTest::newRow("language") << Step([](CoreFixture &f) { f.core.ChangeLanguage(LanguageGerman); }) << 1;
     QTest::newRow("load options") << Step([](CoreFixture &f) {
@@ -220,6 +223,27 @@ private slots:
     QCOMPARE(f.dialogs.notices.size(), 1);
   }
 
+  void renameScript_followsTheChosenFilter_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("batch") << "*.bat"
+                           << "list.bat";
+    QTest::newRow("shell") << "Shell scripts (*.sh)"
+                           << "list.sh";
+  }
+  void renameScript_followsTheChosenFilter() {
+    QFETCH(QString, filter);
+    QFETCH(QString, written);
+    CoreFixture f({"a.txt"});
+    f.core.SetFlag(u"opUpperCase", true);
+    f.dialogs.files << f.Path("list");
+    f.dialogs.filter = filter;
+    f.core.mMakeBATClick();
+    QVERIFY(f.dialogs.choices.at(0).filter.contains(filter));
+    QVERIFY2(QFileInfo::exists(f.Path(written)), qPrintable(f.OnDisk().join(' ')));
+    QCOMPARE(f.OnDisk(), QStringList({"a.txt", written}));
+  }
+
   void instantPreviewOff_showsTheHintOnce() {
     CoreFixture f({"a.txt"});
     f.core.SetInstantRefresh(false);
@@ -237,10 +261,18 @@ private slots:
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("left");
-    QTest::newRow("empty crop") << "tRightCutChars" << "" << "0";
-    QTest::newRow("empty zero fill") << "tZeroFill" << "" << "1";
-    QTest::newRow("lone minus") << "tStartAt" << "-" << "1";
-    QTest::newRow("negative kept") << "tIncrement" << "-2" << "-2";
+    QTest::newRow("empty crop") << "tRightCutChars"
+                                << ""
+                                << "0";
+    QTest::newRow("empty zero fill") << "tZeroFill"
+                                     << ""
+                                     << "1";
+    QTest::newRow("lone minus") << "tStartAt"
+                                << "-"
+                                << "1";
+    QTest::newRow("negative kept") << "tIncrement"
+                                   << "-2"
+                                   << "-2";
   }
   void leavingNumberField_repairs() {
     QFETCH(QString, field);

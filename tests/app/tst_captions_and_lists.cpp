@@ -30,18 +30,30 @@ private slots:
   void composedCaptions_readAsTheFormGivesThem_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("colours") << "WidthxHeightxColors1" << "Width x Height x Colors";
-    QTest::newRow("bits") << "WidthxHeightxBits1" << "Width x Height x Bits";
-    QTest::newRow("random") << "RandomName16Chars1" << "16 Characters";
-    QTest::newRow("zero fill copy") << "N4ZeroFill3" << "4 ZeroFill";
-    QTest::newRow("date") << "YYYYDDMM1" << "YYYYDDMM";
-    QTest::newRow("date twin") << "MMDDYY2" << "MM-DD-YY";
-    QTest::newRow("time") << "HHMM1" << "HH'MM";
-    QTest::newRow("date and time") << "DDMMYYHHMM1" << "DD-MM-YYYY HH'MM";
-    QTest::newRow("date and time twin") << "DDMMYYYYHHMM1" << "DD-MM-YYYY HH'MM";
-    QTest::newRow("formatted odd") << "Formatted5" << ". Formatted";
-    QTest::newRow("formatted even") << "Formatted2" << ", Formatted";
-    QTest::newRow("shell entry") << "btnShellOptions" << "Add \"Zelvo Rename from Here\" To S&hell";
+    QTest::newRow("colours") << "WidthxHeightxColors1"
+                             << "Width x Height x Colors";
+    QTest::newRow("bits") << "WidthxHeightxBits1"
+                          << "Width x Height x Bits";
+    QTest::newRow("random") << "RandomName16Chars1"
+                            << "16 Characters";
+    QTest::newRow("zero fill copy") << "N4ZeroFill3"
+                                    << "4 ZeroFill";
+    QTest::newRow("date") << "YYYYDDMM1"
+                          << "YYYYDDMM";
+    QTest::newRow("date twin") << "MMDDYY2"
+                               << "MM-DD-YY";
+    QTest::newRow("time") << "HHMM1"
+                          << "HH'MM";
+    QTest::newRow("date and time") << "DDMMYYHHMM1"
+                                   << "DD-MM-YYYY HH'MM";
+    QTest::newRow("date and time twin") << "DDMMYYYYHHMM1"
+                                        << "DD-MM-YYYY HH'MM";
+    QTest::newRow("formatted odd") << "Formatted5"
+                                   << ". Formatted";
+    QTest::newRow("formatted even") << "Formatted2"
+                                    << ", Formatted";
+    QTest::newRow("shell entry") << "btnShellOptions"
+                                 << "Add \"Zelvo Rename from Here\" To S&hell";
   }
   void composedCaptions_readAsTheFormGivesThem() {
     QFETCH(QString, name);
@@ -100,7 +112,7 @@ private slots:
     model.SetLines({"A.txt", ".H.txt", "stray"}, true);
     QVERIFY(model.RowDrawn(1) && !model.RowDrawn(2));
     QCOMPARE(model.index(2).data().toString(), QString());
-    QVERIFY(model.index(0).data(PreviewModel::HiddenRole).toBool());  // ".h.txt" sorts first
+    QVERIFY(model.index(0).data(PreviewModel::HiddenRole).toBool()); // ".h.txt" sorts first
     QVERIFY(!model.index(1).data(PreviewModel::HiddenRole).toBool());
     QVERIFY(!model.index(0).data(PreviewModel::IconKeyRole).toString().isEmpty());
     model.SetLines({"hint", "", "hint", "", "hint"}, false);
