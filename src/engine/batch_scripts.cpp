@@ -1,7 +1,9 @@
 #include "engine/batch_scripts.h"
 
+#include "engine/rename_order.h"
 #include "engine/shell_script.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -47,6 +49,30 @@ private:
   std::vector<ShellMove> m_moves;
 };
 
+// The moves in the order the run takes them: a name is freed before another file takes it, and a
+// cycle of names goes round through a temporary name in its folder.
+void AddMovesInRunOrder(ScriptBuilder &script, const std::vector<QByteArray> &from,
+                        const std::vector<QByteArray> &to) {
+  const std::vector<OrderedStep> order = OrderRenames(from, to);
+  int cycles = 0;
+  for (size_t k = 0; k < order.size(); ++k) {
+    const qsizetype head = order[k].entry;
+    if (order[k].cycleLength == 0) {
+      if (!to[head].isEmpty())
+        script.Move(from[head], to[head]);
+      continue;
+    }
+    const QByteArray temporary = NativeFolder(from[head]) + ".zr-swap-" +
+                                 QByteArray::number(QCoreApplication::applicationPid()) + '-' +
+                                 QByteArray::number(cycles++) + ".tmp";
+    script.Move(from[head], temporary);
+    for (qsizetype c = 1; c < order[k].cycleLength; ++c)
+      script.Move(from[order[k + c].entry], to[order[k + c].entry]);
+    script.Move(temporary, to[head]);
+    k += order[k].cycleLength - 1;
+  }
+}
+
 } // namespace
 
 QString FileNameFromPath(const QString &path) {
@@ -74,6 +100,7 @@ ScriptText MakeRenameScript(const RenameOptions &options, std::span<const FileLi
                             const QStringList &lines, ScriptFormat format) {
   ScriptBuilder script(format);
   const qsizetype count = qMin(qsizetype(entries.size()), lines.size());
+  std::vector<QByteArray> from(static_cast<size_t>(count)), to(static_cast<size_t>(count));
   for (qsizetype i = 0; i < count; ++i) {
     const FileListEntry &entry = entries[i];
     if (IsExcludedFromRun(options, entry) || entry.SubItem(SubKind) == QLatin1String("drv"))
@@ -90,8 +117,11 @@ ScriptText MakeRenameScript(const RenameOptions &options, std::span<const FileLi
       script.LeaveOut(i, QStringLiteral("the new name \"%1\" is not allowed").arg(newName));
       continue;
     }
-    script.Move(NativeOldPath(entry), NativeFolderOf(entry) + newName.toUtf8());
+    from[i] = NativeOldPath(entry);
+    to[i] = NativeFolderOf(entry) + newName.toUtf8();
   }
+  if (format == ScriptFormat::Shell)
+    AddMovesInRunOrder(script, from, to);
   return script.Finish();
 }
 

@@ -32,10 +32,11 @@ QString FileNameFromPath(const QString &path);
 // REN lines leave out names that hold a double quote or a line break: no REN line can quote them.
 ScriptText MakeUndoScript(const UndoRecord &record, ScriptFormat format = ScriptFormat::Ren);
 
-// The renames the run would make, in list order (excluded folders, drives and entries without a
-// line are left out without being listed). REN: REN "<full old path>" "<preview line>". Shell: a move
-// from the old path to the name the run gives on disk, for every name that changes; a name the run
-// would refuse (empty, "." or "..", holding "/") is left out.
+// The renames the run would make (excluded folders, drives and entries without a line are left out
+// without being listed). REN, in list order: REN "<full old path>" "<preview line>". Shell, in the
+// order the run takes them (names freed before they are taken, cycles through a temporary name): a
+// move from the old path to the name the run gives on disk, for every name that changes; a name the
+// run would refuse (empty, "." or "..", holding "/") is left out.
 ScriptText MakeRenameScript(const RenameOptions &options, std::span<const FileListEntry> entries,
                             const QStringList &lines, ScriptFormat format = ScriptFormat::Ren);
 

@@ -61,6 +61,8 @@ private slots:
     QTest::newRow("not UTF-8") << QByteArrayList{"caf\xe9 \\ %.txt"} << QStringList{"cafe.txt"};
     // b becomes c, then a becomes b: only newest-first undo brings both back.
     QTest::newRow("chain") << QByteArrayList{"b", "a"} << QStringList{"c.", "b."};
+    QTest::newRow("chain against list order") << QByteArrayList{"a", "b"} << QStringList{"b.", "c."};
+    QTest::newRow("swap") << QByteArrayList{"a", "b", "x"} << QStringList{"b.", "a.", "y."};
   }
   void renameUndoRename_byteExactForAnyName() {
     QFETCH(QByteArrayList, names);
