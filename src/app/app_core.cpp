@@ -208,6 +208,8 @@ bool AppCore::SetFlag(QStringView objectName, bool on) {
   const OptionField *field = FindOptionField(objectName);
   if (!field || (field->kind != OptionField::Flag && field->kind != OptionField::Radio))
     return false;
+  if (objectName == u"cWorkWithFolders" && !WorkWithFoldersEnabled())
+    return false;
   if (m_options.*(field->flag) == on)
     return true;
   SetOptionFlag(m_options, *field, on);

@@ -82,7 +82,8 @@ public:
   // A text field (tMask, tInsertBefore...); false for an unknown name.
   bool SetText(QStringView objectName, const QString &text);
   // A check box or radio button (a radio set to true clears the others of its group), including
-  // the preferences and the view switches; false for an unknown name. The window passes a radio
+  // the preferences and the view switches; false for an unknown name, and for cWorkWithFolders
+  // while folders are not shown. The window passes a radio
   // button only when it becomes checked, so that one click is one change.
   bool SetFlag(QStringView objectName, bool on);
   // rgTypeNumber: 0 Dec, 1 Hex, 2 Oct, 3 Bin, 4 Excel, 5 Manual.

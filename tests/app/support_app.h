@@ -14,7 +14,7 @@ class FakeDialogs : public DialogHook {
 public:
   std::deque<bool> answers;  // Confirm answers in order (No when exhausted)
   QStringList files;         // file dialog answers in order; empty or exhausted: cancelled
-  QString filter; // the filter chosen in the save dialog
+  QString filter;            // the filter chosen in the save dialog
   int stopAfterReports = -1; // RenameProgress answers false from this report on
   QStringList asked, errors, notices;
   QList<FileChoice> choices;
