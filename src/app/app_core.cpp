@@ -123,8 +123,8 @@ void AppCore::UpdateAll() {
 
 void AppCore::SyncPreview() {
   const Preview &preview = m_session->CurrentPreview();
-  m_preview->SetLines(preview.lZelvoList, preview.PreviewValid);
-  emit PreviewChanged();
+  if (m_preview->SetLines(preview.lZelvoList, preview.PreviewValid))
+    emit PreviewChanged();
   // A refresh stopped by a number that cannot be read is told once, whoever ran it.
   if (m_session->RefreshCount() != m_reportedRefresh) {
     m_reportedRefresh = m_session->RefreshCount();

@@ -5,11 +5,14 @@
 PreviewModel::PreviewModel(const TZelvoRenameFileListView &list, QObject *parent)
     : QAbstractListModel(parent), m_list(list) {}
 
-void PreviewModel::SetLines(const QStringList &lines, bool valid) {
+bool PreviewModel::SetLines(const QStringList &lines, bool valid) {
+  if (valid == m_valid && lines.isSharedWith(m_lines))
+    return false;
   beginResetModel();
   m_lines = lines; // shared, not copied
   m_valid = valid;
   endResetModel();
+  return true;
 }
 
 bool PreviewModel::RowDrawn(int row) const {

@@ -21,8 +21,9 @@ public:
   explicit PreviewModel(const TZelvoRenameFileListView &list, QObject *parent = nullptr);
 
   // Replaces every line at once (one reset, whatever the number of lines). valid: the lines are
-  // the result of a refresh; otherwise they are plain text.
-  void SetLines(const QStringList &lines, bool valid);
+  // the result of a refresh; otherwise they are plain text. The very lines shown already change
+  // nothing (the view keeps its place); returns whether the model was reset.
+  bool SetLines(const QStringList &lines, bool valid);
   const QStringList &Lines() const { return m_lines; }
   bool Valid() const { return m_valid; }
 

@@ -224,8 +224,10 @@ private slots:
     f.core.SetFlag(u"opUpperCase", true);
     QVERIFY(!f.core.PreviewValid());
     QCOMPARE(f.core.PreviewList().rowCount(), 100);
+    QSignalSpy resets(&f.core.PreviewList(), &QAbstractItemModel::modelReset);
     f.core.SetFlag(u"opLowerCase", true);
     QCOMPARE(f.core.RefreshCount(), before);
+    QCOMPARE(resets.size(), 0); // the hint shown stays where it is
     f.core.lZelvoListDblClick();
     QCOMPARE(f.core.PreviewList().Lines(), QStringList({"a.txt"}));
   }
