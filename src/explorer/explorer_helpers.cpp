@@ -134,3 +134,16 @@ QString OpenIconKey(const QString &path) {
     return QStringLiteral("folder-open");
   return SmallIconKey(path);
 }
+
+QString DriveIconKey(DriveType type) {
+  switch (type) {
+  case DriveType::Removable:
+    return QStringLiteral("drive-removable-media");
+  case DriveType::Network:
+    return QStringLiteral("folder-remote");
+  case DriveType::CdRom:
+    return QStringLiteral("drive-optical");
+  default:
+    return QStringLiteral("drive-harddisk");
+  }
+}

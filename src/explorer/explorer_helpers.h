@@ -52,3 +52,5 @@ bool IsDrivesFolder(const QString &folder);
 // The icon theme names of a path's icon, closed and open (folders open differently).
 QString SmallIconKey(const QString &path);
 QString OpenIconKey(const QString &path);
+// The icon theme name of a volume of the given type.
+QString DriveIconKey(DriveType type);

@@ -47,19 +47,6 @@ bool PassesMask(std::uint32_t attributes, std::uint32_t mask) {
   return true;
 }
 
-QString DriveIconKey(DriveType type) {
-  switch (type) {
-  case DriveType::Removable:
-    return QStringLiteral("drive-removable-media");
-  case DriveType::Network:
-    return QStringLiteral("folder-remote");
-  case DriveType::CdRom:
-    return QStringLiteral("drive-optical");
-  default:
-    return QStringLiteral("drive-harddisk");
-  }
-}
-
 } // namespace
 
 FolderListing *TZelvoRenameFileListView::Listing::ListingFor(const QByteArray &folder) {
