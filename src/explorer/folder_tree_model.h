@@ -39,6 +39,8 @@ public:
   // Qt::DecorationRole answers (keeps this model free of the GUI library).
   void SetDecorationProvider(std::function<QVariant(const QString &key, const QString &openKey)> provider);
 
+  // The file system the folders are listed from.
+  FileSystem &Files() const { return *m_platform->Files; }
   QModelIndex RootIndex() const;
   NodeKind KindOf(const QModelIndex &index) const;
   DriveType VolumeTypeOf(const QModelIndex &index) const;
