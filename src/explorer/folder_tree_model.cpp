@@ -21,6 +21,14 @@ QString VolumeCaption(const Volume &volume) {
   return QStringLiteral(" (") + QFile::decodeName(volume.MountPoint) + QStringLiteral(")  ") + name;
 }
 
+// A name's sort key: its case-folded UTF-8, so that byte order is name order ignoring case.
+QByteArray SortKey(const QByteArray &name) {
+  for (const char c : name)
+    if (static_cast<unsigned char>(c) >= 0x80)
+      return QFile::decodeName(name).toCaseFolded().toUtf8();
+  return name.toLower(); // shares the name when it has no capitals
+}
+
 QByteArray WithSlash(const QByteArray &path) {
   return path.endsWith('/') ? path : path + '/';
 }
@@ -29,8 +37,8 @@ QByteArray WithSlash(const QByteArray &path) {
 
 struct TZelvoRenameFolderTreeModel::Node {
   NodeKind Kind = NodeKind::Folder;
-  QString Caption;
-  QByteArray Name; // a folder's name on disk; a volume's mount point ending with "/"
+  mutable QString Caption; // a folder's is made from its name when first asked for
+  QByteArray Name;         // a folder's name on disk; a volume's mount point ending with "/"
   DriveType Type = DriveType::Fixed;
   Node *Parent = nullptr;
   int Row = 0;
@@ -143,7 +151,12 @@ TZelvoRenameFolderTreeModel::ListFolders(const Node &parent) const {
   std::unique_ptr<FolderListing> listing = m_platform->Files->ReadFolder(path);
   if (!listing)
     return folders;
-  std::vector<QString> keys;
+  struct Keyed {
+    QByteArray key;
+    std::unique_ptr<Node> node;
+  };
+  std::vector<Keyed> keyed;
+  keyed.reserve(listing->Items.size());
   for (FolderItem &item : listing->Items) {
     // The listing names the kind of most items; links and some file systems need a look.
     if (item.Kind == ItemKind::Unknown)
@@ -152,22 +165,17 @@ TZelvoRenameFolderTreeModel::ListFolders(const Node &parent) const {
       continue;
     auto node = std::make_unique<Node>();
     node->Name = item.Name;
-    node->Caption = QFile::decodeName(item.Name);
-    keys.push_back(node->Caption.toCaseFolded());
-    folders.push_back(std::move(node));
+    keyed.push_back({SortKey(item.Name), std::move(node)});
   }
   // By name ignoring case; names that differ only by case keep their byte order.
-  std::vector<int> order(folders.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::sort(order.begin(), order.end(), [&](int a, int b) {
-    const int c = keys[size_t(a)].compare(keys[size_t(b)]);
-    return c != 0 ? c < 0 : folders[size_t(a)]->Name < folders[size_t(b)]->Name;
+  std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+    const int c = a.key.compare(b.key);
+    return c != 0 ? c < 0 : a.node->Name < b.node->Name;
   });
-  std::vector<std::unique_ptr<Node>> sorted;
-  sorted.reserve(folders.size());
-  for (int i : order)
-    sorted.push_back(std::move(folders[size_t(i)]));
-  return sorted;
+  folders.reserve(keyed.size());
+  for (Keyed &k : keyed)
+    folders.push_back(std::move(k.node));
+  return folders;
 }
 
 bool TZelvoRenameFolderTreeModel::CheckSubfolders(const QModelIndex &index) {
@@ -340,6 +348,8 @@ QVariant TZelvoRenameFolderTreeModel::data(const QModelIndex &index, int role) c
   auto openIconKey = [&] {
     return node->Kind == NodeKind::Folder ? QStringLiteral("folder-open") : iconKey();
   };
+  if (node->Caption.isEmpty() && node->Kind == NodeKind::Folder)
+    node->Caption = QFile::decodeName(node->Name);
   switch (role) {
   case Qt::DisplayRole:
   case Qt::EditRole:

@@ -174,7 +174,7 @@ void TZelvoRenameDirTreeCombo::ToggleDropDown() {
   m_tree->show();
   m_tree->setFocus();
   if (m_tree->currentIndex().isValid())
-    m_tree->scrollTo(m_tree->currentIndex());
+    m_tree->scrollTo(m_tree->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void TZelvoRenameDirTreeCombo::CloseDropDown() {
