@@ -43,6 +43,11 @@ private slots:
     QTest::newRow("open folder") << Step([](CoreFixture &f) {
       f.core.FileList().SetDirectory(f.Path("sub"));
     }) << 1;
+    QTest::newRow("first showing") << Step([](CoreFixture &f) {
+      f.core.FormShow(f.Path("sub"));
+      f.core.FormShow(f.Path("sub")); // later showings do nothing
+      QCOMPARE(f.core.FileList().Directory(), f.Path("sub") + "/");
+    }) << 1;
     QTest::newRow("sort") << Step([](CoreFixture &f) { f.core.FileList().SortByColumn(1); }) << 1;
     QTest::newRow("language") << Step([](CoreFixture &f) { f.core.ChangeLanguage(LanguageGerman); }) << 1;
     QTest::newRow("load options") << Step([](CoreFixture &f) {
