@@ -62,9 +62,12 @@ int main(int argc, char **argv) {
               "Before Filename=1\nZeroFill=4\n");
     ini.close();
     const int before = core.RefreshCount();
-    const double load = MedianMs([&] { core.mOpenZROptionsClick(); }, 3);
-    std::printf("%-34s %8d %12.2f %12.2f %8.2f   (%d refreshes in 3 loads)\n", "load options file", count,
-                bare, load, load / bare, core.RefreshCount() - before);
+    const double load = MedianMs([&] { core.mOpenZROptionsClick(); }, 5);
+    const int refreshes = core.RefreshCount() - before;
+    // Beside a bare refresh with the options the file holds.
+    const double loadedBare = MedianMs([&] { (void)core.Session().UpdateAll(); });
+    std::printf("%-34s %8d %12.2f %12.2f %8.2f   (%d refreshes in 5 loads)\n", "load options file", count,
+                loadedBare, load, load / loadedBare, refreshes);
   }
   return 0;
 }
