@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need (only the missing ones).
-# exfat-fuse and exfatprogs let the tests make a case-insensitive folder (as root).
+# exfat-fuse and exfatprogs let the tests make a case-insensitive folder (as root); xvfb and xauth let
+# scripts/screenshot.sh show the window without a display.
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libvulkan-dev
-          qt6-qpa-plugins libqt6test6 clang-format exfat-fuse exfatprogs "$@")
+          qt6-qpa-plugins libqt6test6 clang-format exfat-fuse exfatprogs
+          xvfb xauth "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

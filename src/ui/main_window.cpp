@@ -1,50 +1,385 @@
 #include "ui/main_window.h"
 
+#include "app/app_core.h"
+#include "ui/caption_apply.h"
+#include "ui/entry_icons.h"
 #include "ui/errors_dialog.h"
+#include "ui/option_binder.h"
 #include "ui/options_menu.h"
 #include "ui/preview_delegate.h"
+#include "ui/widget_dialogs.h"
 #include "ui_main_window.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QTreeView>
 
-TfZelvoRename::TfZelvoRename(QWidget *parent)
+namespace {
+
+// The three window preferences and their menu twins.
+struct PreferencePair {
+  const char *box;
+  const char *menuItem;
+};
+const PreferencePair kPreferences[] = {
+    {"cStartMaximized", "mStartMaximized"},
+    {"cRememberLastPath", "mRememberLastPath"},
+    {"cRemWinProPos", "mRemWinProPos"},
+};
+
+// Language buttons of the Language tab, in the order of the language index.
+const char *const kLanguageButtons[] = {"BitBtn2",   "btnEspanol",  "btnCatala",   "btnFrench", "btnDutch",
+                                        "btnGerman", "mPortuguese", "btnItaliano", "btnPolski"};
+
+// Commands of the options menu.
+struct MenuCommand {
+  const char *action;
+  void (AppCore::*command)();
+};
+const MenuCommand kMenuCommands[] = {
+    {"MakeUndoBAT", &AppCore::MakeUndoBATClick},
+    {"mSavetoTXTFile", &AppCore::mSaveToFileClick},
+    {"MakeaBAT", &AppCore::mMakeBATClick},
+    {"mOpenZROptions", &AppCore::mOpenZROptionsClick},
+    {"mSaveZROptions", &AppCore::mSaveZROptionsClick},
+    {"mRecurseDirectories", &AppCore::mRecurseDirectoriesClick},
+    {"mRefresh", &AppCore::mRefreshClick},
+};
+
+constexpr int kDefaultWidth = 640;
+constexpr int kDefaultHeight = 480;
+
+} // namespace
+
+TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, QWidget *parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::TfZelvoRename>()) {
-  setObjectName(QStringLiteral("fZelvoRename"));
+  if (!dialogs) {
+    m_ownDialogs = std::make_unique<TWidgetDialogs>(this);
+    dialogs = m_ownDialogs.get();
+  }
+  m_dialogs = dialogs;
+  m_core = std::make_unique<AppCore>(*m_dialogs, platform);
   ui->setupUi(this);
-  setWindowTitle(BaseCaption());
-  CreateListViews();
-  m_optionsMenu = BuildOptionsMenu(this);
-  m_errors = new TfErrors(this);
+  setObjectName(QStringLiteral("fZelvoRename"));
   ui->Splitter2->setStretchFactor(0, 1);
   ui->Splitter2->setStretchFactor(1, 0);
-  resize(640, 480);
+  ui->ProgramIcon->setIcon(QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_DesktopIcon)
+                                                               : QApplication::windowIcon());
+  CreateListViews();
+  m_optionsMenu = BuildOptionsMenu(this);
+  BindOptions();
+  BindPreferences();
+  BindCommands();
+  BindLists();
+  InstallVariableFields();
+  BindCore();
+  ui->TabControl1->installEventFilter(this);
+  ui->TabControl1->tabBar()->installEventFilter(this);
+
+  setWindowTitle(BaseCaption());
+  m_core->InitAll();
+  CentreDefaultGeometry();
+  ApplyLanguage();
+  PushAll();
 }
 
-TfZelvoRename::~TfZelvoRename() = default;
+TfZelvoRename::~TfZelvoRename() {
+  // The views go before the models they show.
+  delete m_dirView;
+  ui->lZelvoList->setModel(nullptr);
+}
 
 // The folder drop-down and the file list.
 void TfZelvoRename::CreateListViews() {
-  auto *drive = new QLineEdit(ui->DriveViewSlot);
-  drive->setReadOnly(true);
-  drive->setObjectName(QStringLiteral("DriveView1"));
-  ui->DriveViewSlot->layout()->addWidget(drive);
-  m_driveView = drive;
-  auto *list = new QTreeView(ui->DirViewSlot);
-  list->setObjectName(QStringLiteral("DirView1"));
-  list->setRootIsDecorated(false);
-  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list->setSelectionBehavior(QAbstractItemView::SelectRows);
-  ui->DirViewSlot->layout()->addWidget(list);
-  m_dirView = list;
+  m_driveView = new QLineEdit(ui->DriveViewSlot);
+  m_driveView->setReadOnly(true);
+  m_driveView->setObjectName(QStringLiteral("DriveView1"));
+  ui->DriveViewSlot->layout()->addWidget(m_driveView);
+  m_dirView = new QTreeView(ui->DirViewSlot);
+  m_dirView->setObjectName(QStringLiteral("DirView1"));
+  m_dirView->setRootIsDecorated(false);
+  m_dirView->setUniformRowHeights(true);
+  m_dirView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  m_dirView->setSelectionBehavior(QAbstractItemView::SelectRows);
+  m_dirView->setModel(&m_core->FileList());
+  ui->DirViewSlot->layout()->addWidget(m_dirView);
+  connect(m_dirView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &TfZelvoRename::CopyListSelection);
+  connect(&m_core->FileList(), &TZelvoRenameFileListView::OnAddFiles, this,
+          [this] { m_driveView->setText(m_core->FileList().Directory()); });
+}
+
+// The file list model keeps the selection that the rename reads.
+void TfZelvoRename::CopyListSelection() {
+  TZelvoRenameFileListView &list = m_core->FileList();
+  list.ClearSelection();
+  for (const QModelIndex &row : m_dirView->selectionModel()->selectedRows())
+    list.SetSelected(row.row(), true);
+  if (const QModelIndex current = m_dirView->currentIndex(); current.isValid())
+    list.SetFocused(current.row());
+}
+
+void TfZelvoRename::btnPathUpClick() {
+  const QString directory = m_core->FileList().Directory();
+  QDir parent(directory);
+  if (m_core->FileList().IsDrivesView())
+    return;
+  OpenFolder(parent.cdUp() ? parent.absolutePath() : QStringLiteral("Drives"));
+}
+
+void TfZelvoRename::OpenFolder(const QString &folder) {
+  m_core->FileList().SetDirectory(folder);
+}
+
+void TfZelvoRename::BindOptions() {
+  TOptionBinder::Notices notices;
+  notices.textChanged = [this](const OptionField &field, const QString &text) {
+    m_core->SetText(QString::fromLatin1(field.name), text);
+  };
+  notices.flagChanged = [this](const OptionField &field, bool on) {
+    m_core->SetFlag(QString::fromLatin1(field.name), on);
+  };
+  notices.typeNumberChanged = [this](int index) { m_core->SetTypeNumber(index); };
+  notices.fieldLeft = [this](const OptionField &field) {
+    m_core->LeaveField(QString::fromLatin1(field.name));
+    PushValue(QString::fromLatin1(field.name));
+  };
+  m_binder = new TOptionBinder(ui->centralWidget, std::move(notices), this);
+  Q_ASSERT_X(m_binder->Unbound().isEmpty(), "TfZelvoRename", qPrintable(m_binder->Unbound().join(u' ')));
+  ui->tMask->addItems(
+      {QStringLiteral("*.*"), QStringLiteral("*.mp3;*.ra;*.ram;*.rm"),
+       QStringLiteral("*.txt;*.doc;*.pas;*.c;*.bas"), QStringLiteral("*.jpg;*.jpeg;*.gif;*.tif;*.bmp;*.png"),
+       QStringLiteral("*.jpg;*.jpeg;*.gif;*.tif;*.tiff;*.bmp;*.png;*.lbm;*.ilbm;*.tga;*.targa;*"
+                      ".pcx;*.pcc;*.jfif;*.jif"),
+       QStringLiteral("*.htm;*.html"), QStringLiteral("*.v64;*.z64;*.rom"), QStringLiteral("*.wav")});
+  ui->tManualNumber->addItems(
+      {QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), QStringLiteral("abcdefghijklmnopqrstuvwxyz")});
+  for (QComboBox *combo : {ui->tMask, ui->tManualNumber})
+    combo->setInsertPolicy(QComboBox::NoInsert);
+}
+
+void TfZelvoRename::BindPreferences() {
+  for (const PreferencePair &pair : kPreferences) {
+    const QString box = QLatin1String(pair.box);
+    connect(findChild<QAbstractButton *>(box), &QAbstractButton::toggled, this,
+            [this, box](bool on) { m_core->SetFlag(box, on); });
+    connect(findChild<QAction *>(QLatin1String(pair.menuItem)), &QAction::toggled, this,
+            [this, box](bool on) { m_core->SetFlag(box, on); });
+  }
+}
+
+void TfZelvoRename::BindCommands() {
+  for (const MenuCommand &item : kMenuCommands) {
+    auto command = item.command;
+    connect(findChild<QAction *>(QLatin1String(item.action)), &QAction::triggered, this,
+            [this, command] { (m_core.get()->*command)(); });
+  }
+  const auto initAll = [this] {
+    m_core->InitAll();
+    CentreDefaultGeometry();
+  };
+  connect(findChild<QAction *>(QStringLiteral("mDefaultOptions")), &QAction::triggered, this, initAll);
+  connect(ui->btnSetDefaultValue, &QPushButton::clicked, this, initAll);
+  for (QAction *action : findChild<QMenu *>(QStringLiteral("mLanguageMenu"))->actions())
+    connect(action, &QAction::triggered, this,
+            [this, action] { m_core->ChangeLanguage(action->data().toInt()); });
+  for (int index = 0; index < int(std::size(kLanguageButtons)); ++index)
+    connect(findChild<QPushButton *>(QLatin1String(kLanguageButtons[index])), &QPushButton::clicked, this,
+            [this, index] { m_core->ChangeLanguage(index); });
+
+  connect(ui->btnRename, &QPushButton::clicked, this, [this] {
+    m_core->btnRenameClick();
+    SelectTab(0);
+  });
+  connect(ui->btnUndo, &QPushButton::clicked, this, [this] { m_core->btnUndoClick(); });
+  connect(ui->btnInfo, &QPushButton::clicked, this, [this] { btnInfoClick(); });
+  connect(ui->ProgramIcon, &QToolButton::clicked, this, [this] { btnInfoClick(); });
+  connect(ui->btnEditor, &QPushButton::clicked, this, [this] { btnEditorClick(); });
+  connect(ui->btnShellOptions, &QPushButton::clicked, this, [this] { btnShellOptionsClick(); });
+  connect(ui->btnPathUp, &QToolButton::clicked, this, [this] { btnPathUpClick(); });
+}
+
+void TfZelvoRename::BindLists() {
+  ui->lZelvoList->setModel(&m_core->PreviewList());
+  ui->lZelvoList->setItemDelegate(new TPreviewDelegate(ui->lZelvoList));
+  ui->lZelvoList->setSelectionMode(QAbstractItemView::SingleSelection);
+  connect(ui->lZelvoList, &QListView::clicked, this, [this] { lZelvoListClick(); });
+  connect(ui->lZelvoList, &QListView::doubleClicked, this, [this] { m_core->lZelvoListDblClick(); });
+  connect(m_dirView, &QTreeView::clicked, this, [this] { DirView1Click(); });
+  m_dirView->installEventFilter(this);
+}
+
+// The eight fields the variables menu writes into note which was pressed last.
+void TfZelvoRename::InstallVariableFields() {
+  for (QLineEdit *edit : ui->centralWidget->findChildren<QLineEdit *>())
+    if (AppCore::VariableTargetOf(edit->objectName()) > 0)
+      edit->installEventFilter(this);
+}
+
+void TfZelvoRename::BindCore() {
+  AppCore &core = *m_core;
+  connect(&core, &AppCore::OptionsReset, this, &TfZelvoRename::PushAll);
+  connect(&core, &AppCore::OptionValueChanged, this, &TfZelvoRename::PushValue);
+  connect(&core, &AppCore::ActiveChanged, this, &TfZelvoRename::ApplyActive);
+  connect(&core, &AppCore::UndoAvailableChanged, this, [this](bool available) {
+    ui->btnUndo->setEnabled(available);
+    findChild<QAction *>(QStringLiteral("MakeUndoBAT"))->setVisible(available);
+  });
+  connect(&core, &AppCore::WorkWithFoldersEnabledChanged, ui->cWorkWithFolders, &QWidget::setEnabled);
+  connect(&core, &AppCore::CaptionChanged, this, &QWidget::setWindowTitle);
+  connect(&core, &AppCore::HintChanged, this, &QWidget::setToolTip);
+  connect(&core, &AppCore::LanguageChanged, this, &TfZelvoRename::ApplyLanguage);
+  connect(&core, &AppCore::ErrorsToShow, this, [this](const RenameErrorRecord &errors) {
+    QList<TfErrors::Failure> failures;
+    const TZelvoRenameFileListView &list = m_core->FileList();
+    for (qsizetype i = 0; i < errors.size(); ++i) {
+      TfErrors::Failure failure;
+      failure.path = errors.lFileNames[i];
+      failure.index = errors.lidItems[i].toInt();
+      failure.reason = errors.reasons.value(i);
+      if (failure.index >= 0 && failure.index < list.Count()) {
+        failure.icon = EntryIcon(list.Entry(failure.index).IconKey);
+        failure.hidden = !list.Entry(failure.index).SubItems[SubHidden].isEmpty();
+      }
+      failures << failure;
+    }
+    TfErrors &dialog = ErrorsDialog();
+    dialog.SetUp(m_core->Texts().sErrorsTitle, m_core->Texts().sErrorsHeader, failures);
+    m_dialogs->RunModal(dialog);
+  });
+}
+
+void TfZelvoRename::PushAll() {
+  m_binder->Push(m_core->Options());
+  PushPreferences();
+  ui->cWorkWithFolders->setEnabled(m_core->WorkWithFoldersEnabled());
+}
+
+void TfZelvoRename::PushPreferences() {
+  for (const PreferencePair &pair : kPreferences) {
+    const bool on = m_core->Flag(QString::fromLatin1(pair.box));
+    for (QObject *object : {static_cast<QObject *>(findChild<QAbstractButton *>(QLatin1String(pair.box))),
+                            static_cast<QObject *>(findChild<QAction *>(QLatin1String(pair.menuItem)))}) {
+      const QSignalBlocker block(object);
+      if (auto *button = qobject_cast<QAbstractButton *>(object))
+        button->setChecked(on);
+      else if (auto *action = qobject_cast<QAction *>(object))
+        action->setChecked(on);
+    }
+  }
+}
+
+void TfZelvoRename::PushValue(const QString &objectName) {
+  if (const OptionField *field = FindOptionField(objectName)) {
+    m_binder->PushField(m_core->Options(), *field);
+    // A radio button switched on switches its group's others off.
+    if (field->kind == OptionField::Radio)
+      m_binder->Push(m_core->Options());
+  } else {
+    PushPreferences();
+  }
+  ui->cWorkWithFolders->setEnabled(m_core->WorkWithFoldersEnabled());
+}
+
+void TfZelvoRename::ApplyActive(bool on) {
+  for (const QString &name : AppCore::ActiveControlNames())
+    if (QWidget *control = findChild<QWidget *>(name))
+      control->setEnabled(on);
+}
+
+void TfZelvoRename::ApplyLanguage() {
+  ApplyCaptions(this, m_core->Captions());
+}
+
+TfErrors &TfZelvoRename::ErrorsDialog() {
+  if (!m_errors) {
+    m_ownErrors = std::make_unique<TfErrors>();
+    m_errors = m_ownErrors.get();
+  }
+  return *m_errors;
+}
+
+void TfZelvoRename::SetErrorsDialog(TfErrors *dialog) {
+  m_ownErrors.reset();
+  m_errors = dialog;
+}
+
+void TfZelvoRename::SelectTab(int index) {
+  ui->TabControl1->setCurrentIndex(index);
+}
+
+// Set Default Values puts the window back to its first size, in the middle of the screen.
+void TfZelvoRename::CentreDefaultGeometry() {
+  if (isMaximized() || isMinimized())
+    showNormal();
+  resize(kDefaultWidth, kDefaultHeight);
+  if (QScreen *screen = this->screen()) {
+    const QRect area = screen->geometry();
+    move(area.width() / 2 - kDefaultWidth / 2, area.height() / 2 - kDefaultHeight / 2);
+  }
+  SelectTab(0);
+}
+
+void TfZelvoRename::DirView1Click() {
+  CopyListSelection();
+  const PreviewFollow follow = m_core->FileListClicked(m_dirView->indexAt(QPoint(0, 0)).row());
+  if (!follow.follow)
+    return;
+  QAbstractItemModel *preview = ui->lZelvoList->model();
+  if (follow.topRow >= 0 && follow.topRow < preview->rowCount())
+    ui->lZelvoList->scrollTo(preview->index(follow.topRow, 0), QAbstractItemView::PositionAtTop);
+  if (follow.currentRow >= 0 && follow.currentRow < preview->rowCount())
+    ui->lZelvoList->setCurrentIndex(preview->index(follow.currentRow, 0));
+}
+
+void TfZelvoRename::lZelvoListClick() {
+  const QModelIndex current = ui->lZelvoList->currentIndex();
+  const ListFollow follow = m_core->PreviewClicked(current.isValid() ? current.row() : -1);
+  if (!follow.follow)
+    return;
+  m_dirView->clearSelection();
+  const QModelIndex row = m_core->FileList().index(follow.selectRow, 0);
+  m_dirView->selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+  m_dirView->scrollTo(row);
 }
 
 void TfZelvoRename::contextMenuEvent(QContextMenuEvent *event) {
-  m_optionsMenu->popup(event->globalPos());
+  m_optionsMenu->popup(event->globalPos() - QPoint(m_optionsMenu->sizeHint().width() / 2, 0));
 }
 
 bool TfZelvoRename::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::KeyPress &&
+      (watched == ui->TabControl1 || watched == ui->TabControl1->tabBar())) {
+    auto *key = static_cast<QKeyEvent *>(event);
+    const bool ctrl = key->modifiers() & Qt::ControlModifier;
+    if (ctrl && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+      const bool backward = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+      SelectTab(AppCore::NextTab(ui->TabControl1->currentIndex(), backward));
+      return true;
+    }
+  } else if (event->type() == QEvent::KeyRelease && watched == m_dirView) {
+    DirView1Click();
+  } else if (event->type() == QEvent::MouseButtonPress) {
+    if (auto *edit = qobject_cast<QLineEdit *>(watched))
+      m_core->FieldPressed(edit->objectName());
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void TfZelvoRename::showEvent(QShowEvent *event) {
+  QMainWindow::showEvent(event);
+  if (m_firstShow) {
+    m_firstShow = false;
+    m_core->UpdateAll();
+  }
 }

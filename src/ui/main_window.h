@@ -9,34 +9,78 @@
 namespace Ui {
 class TfZelvoRename;
 }
+class AppCore;
 class QAbstractItemView;
+class QLineEdit;
 class QMenu;
-class QWidget;
+class QTreeView;
 class TfErrors;
 class TOptionBinder;
+class TWidgetDialogs;
+struct Platform;
 
 class TfZelvoRename : public QMainWindow {
   Q_OBJECT
 public:
-  explicit TfZelvoRename(QWidget *parent = nullptr);
+  // dialogs: who answers questions and runs modal dialogs (nullptr: real message boxes); it must
+  // outlive the window. platform: the file list's services (nullptr: the running system's).
+  explicit TfZelvoRename(TWidgetDialogs *dialogs = nullptr, const Platform *platform = nullptr,
+                         QWidget *parent = nullptr);
   ~TfZelvoRename() override;
 
   static QString BaseCaption() { return QStringLiteral("Zelvo Rename 2000 v4.2b"); }
 
+  AppCore &Core() { return *m_core; }
   QMenu *OptionsMenu() const { return m_optionsMenu; }
-  TfErrors *ErrorsDialog() const { return m_errors; }
+  TfErrors &ErrorsDialog();
+  // The rename error list is its own window; the program creates it after the main window.
+  void SetErrorsDialog(TfErrors *dialog);
+
+  // Shows a folder (or "Drives") in the file list.
+  void OpenFolder(const QString &folder);
 
 protected:
   void contextMenuEvent(QContextMenuEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
+  void showEvent(QShowEvent *event) override;
 
 private:
   void CreateListViews();
+  void BindOptions();
+  void BindPreferences();
+  void BindCommands();
+  void BindCore();
+  void BindLists();
+  void InstallVariableFields();
+  void PushPreferences();
+  void PushAll();
+  void PushValue(const QString &objectName);
+  void ApplyActive(bool on);
+  void ApplyLanguage();
+  void ShowErrors();
+  void SelectTab(int index);
+  void CentreDefaultGeometry();
+
+  // List synchronisation.
+  void DirView1Click();
+  void lZelvoListClick();
+  void CopyListSelection();
+
+  // Places for the windows other parts of the program add.
+  void btnInfoClick() {}
+  void btnEditorClick() {}
+  void btnShellOptionsClick() {}
+  void btnPathUpClick();
 
   std::unique_ptr<Ui::TfZelvoRename> ui;
-  QAbstractItemView *m_dirView = nullptr; // DirView1
-  QWidget *m_driveView = nullptr;         // DriveView1
+  std::unique_ptr<TWidgetDialogs> m_ownDialogs;
+  TWidgetDialogs *m_dialogs;
+  std::unique_ptr<AppCore> m_core;
+  QTreeView *m_dirView = nullptr;   // DirView1
+  QLineEdit *m_driveView = nullptr; // DriveView1
   QMenu *m_optionsMenu = nullptr;
+  std::unique_ptr<TfErrors> m_ownErrors;
   TfErrors *m_errors = nullptr;
   TOptionBinder *m_binder = nullptr;
+  bool m_firstShow = true;
 };

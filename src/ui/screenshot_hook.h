@@ -1,0 +1,10 @@
+// Pictures of the window for people without a display: with ZELVO_SCREENSHOT_DIR set, the program
+// saves the window on each tab in each language of ZELVO_SCREENSHOT_LANGUAGES (default "0,5") and ends.
+#pragma once
+
+class TfZelvoRename;
+
+// Whether the environment asks for pictures.
+bool ScreenshotsRequested();
+// Saves window-<language>-tab<index>.png files; returns the program's exit code.
+int TakeScreenshots(TfZelvoRename &window);
