@@ -7,6 +7,7 @@
 #include "ui/option_binder.h"
 #include "ui/options_menu.h"
 #include "ui/preview_delegate.h"
+#include "ui/program_icon.h"
 #include "ui/widget_dialogs.h"
 #include "ui_main_window.h"
 
@@ -72,8 +73,8 @@ TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, 
   setObjectName(QStringLiteral("fZelvoRename"));
   ui->Splitter2->setStretchFactor(0, 1);
   ui->Splitter2->setStretchFactor(1, 0);
-  ui->ProgramIcon->setIcon(QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_DesktopIcon)
-                                                               : QApplication::windowIcon());
+  setWindowIcon(ProgramIcon());
+  ui->ProgramIcon->setIcon(windowIcon());
   CreateListViews();
   m_optionsMenu = BuildOptionsMenu(this);
   BindOptions();
