@@ -221,9 +221,22 @@ void TfZelvoRename::BindLists() {
 
 // The eight fields the variables menu writes into note which was pressed last.
 void TfZelvoRename::InstallVariableFields() {
+  for (QLineEdit *edit : ui->centralWidget->findChildren<QLineEdit *>()) {
+    if (AppCore::VariableTargetOf(edit->objectName()) == 0)
+      continue;
+    edit->installEventFilter(this);
+    connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint &pos) {
+      if (m_variablesMenu)
+        m_variablesMenu->popup(edit->mapToGlobal(pos));
+    });
+  }
+}
+
+void TfZelvoRename::SetVariablesMenu(QMenu *menu) {
+  m_variablesMenu = menu;
   for (QLineEdit *edit : ui->centralWidget->findChildren<QLineEdit *>())
     if (AppCore::VariableTargetOf(edit->objectName()) > 0)
-      edit->installEventFilter(this);
+      edit->setContextMenuPolicy(menu ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
 }
 
 void TfZelvoRename::BindCore() {

@@ -38,6 +38,8 @@ public:
 
   // Shows a folder (or "Drives") in the file list.
   void OpenFolder(const QString &folder);
+  // The variables menu becomes the context menu of the eight fields that take variables.
+  void SetVariablesMenu(QMenu *menu);
 
 protected:
   void contextMenuEvent(QContextMenuEvent *event) override;
@@ -79,6 +81,7 @@ private:
   QTreeView *m_dirView = nullptr;   // DirView1
   QLineEdit *m_driveView = nullptr; // DriveView1
   QMenu *m_optionsMenu = nullptr;
+  QMenu *m_variablesMenu = nullptr;
   std::unique_ptr<TfErrors> m_ownErrors;
   TfErrors *m_errors = nullptr;
   TOptionBinder *m_binder = nullptr;
