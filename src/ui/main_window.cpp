@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include "app/app_core.h"
+#include "explorer/file_list_commands.h"
 #include "ui/caption_apply.h"
 #include "ui/entry_icons.h"
 #include "ui/errors_dialog.h"
@@ -130,11 +131,7 @@ void TfZelvoRename::CopyListSelection() {
 }
 
 void TfZelvoRename::btnPathUpClick() {
-  const QString directory = m_core->FileList().Directory();
-  QDir parent(directory);
-  if (m_core->FileList().IsDrivesView())
-    return;
-  OpenFolder(parent.cdUp() ? parent.absolutePath() : QStringLiteral("Drives"));
+  (void)FileListCommands(m_core->FileList()).GoUp();
 }
 
 void TfZelvoRename::OpenFolder(const QString &folder) {
@@ -392,8 +389,5 @@ bool TfZelvoRename::eventFilter(QObject *watched, QEvent *event) {
 
 void TfZelvoRename::showEvent(QShowEvent *event) {
   QMainWindow::showEvent(event);
-  if (m_firstShow) {
-    m_firstShow = false;
-    m_core->UpdateAll();
-  }
+  m_core->FormShow(m_rememberedPath);
 }

@@ -38,6 +38,8 @@ public:
 
   // Shows a folder (or "Drives") in the file list.
   void OpenFolder(const QString &folder);
+  // The folder the first showing opens when the last path is remembered.
+  void SetRememberedPath(const QString &folder) { m_rememberedPath = folder; }
   // The variables menu becomes the context menu of the eight fields that take variables.
   void SetVariablesMenu(QMenu *menu);
 
@@ -85,5 +87,5 @@ private:
   std::unique_ptr<TfErrors> m_ownErrors;
   TfErrors *m_errors = nullptr;
   TOptionBinder *m_binder = nullptr;
-  bool m_firstShow = true;
+  QString m_rememberedPath;
 };
