@@ -35,7 +35,9 @@ public:
   [[nodiscard]] virtual std::optional<QString> ChooseOpenFile(const FileChoice &choice) = 0;
 
   // A rename run that takes a while reports how far it got, between two files; false stops it
-  // there. The first report comes once the run has lasted a moment, never for a quick run.
+  // there. The first report comes once the run has lasted a moment, never for a quick run. The
+  // run reads the file list as it was when it started: the display must be modal, so that nothing
+  // the user does reaches the window (and reloads the list) before the run ends.
   [[nodiscard]] virtual bool RenameProgress(qsizetype done, qsizetype total) {
     Q_UNUSED(done);
     Q_UNUSED(total);
