@@ -3,6 +3,7 @@
 #include "app/app_core.h"
 #include "explorer/file_list_commands.h"
 #include "ui/caption_apply.h"
+#include "ui/dir_tree_combo.h"
 #include "ui/entry_icons.h"
 #include "ui/errors_dialog.h"
 #include "ui/option_binder.h"
@@ -76,7 +77,7 @@ TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, 
   ui->Splitter2->setStretchFactor(1, 0);
   setWindowIcon(ProgramIcon());
   ui->ProgramIcon->setIcon(windowIcon());
-  CreateListViews();
+  CreateListViews(platform);
   m_optionsMenu = BuildOptionsMenu(this);
   BindOptions();
   BindPreferences();
@@ -97,14 +98,16 @@ TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, 
 TfZelvoRename::~TfZelvoRename() {
   // The views go before the models they show.
   delete m_dirView;
+  delete m_driveView;
   ui->lZelvoList->setModel(nullptr);
 }
 
 // The folder drop-down and the file list.
-void TfZelvoRename::CreateListViews() {
-  m_driveView = new QLineEdit(ui->DriveViewSlot);
-  m_driveView->setReadOnly(true);
+void TfZelvoRename::CreateListViews(const Platform *platform) {
+  m_driveView = new TZelvoRenameDirTreeCombo(ui->DriveViewSlot, platform);
   m_driveView->setObjectName(QStringLiteral("DriveView1"));
+  m_driveView->SetTreeHeight(240);
+  m_driveView->SetFileList(&m_core->FileList());
   ui->DriveViewSlot->layout()->addWidget(m_driveView);
   m_dirView = new QTreeView(ui->DirViewSlot);
   m_dirView->setObjectName(QStringLiteral("DirView1"));
@@ -116,8 +119,6 @@ void TfZelvoRename::CreateListViews() {
   ui->DirViewSlot->layout()->addWidget(m_dirView);
   connect(m_dirView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &TfZelvoRename::CopyListSelection);
-  connect(&m_core->FileList(), &TZelvoRenameFileListView::OnAddFiles, this,
-          [this] { m_driveView->setText(m_core->FileList().Directory()); });
 }
 
 // The file list model keeps the selection that the rename reads.

@@ -15,6 +15,7 @@ class QLineEdit;
 class QMenu;
 class QTreeView;
 class TfErrors;
+class TZelvoRenameDirTreeCombo;
 class TOptionBinder;
 class TWidgetDialogs;
 struct Platform;
@@ -49,7 +50,7 @@ protected:
   void showEvent(QShowEvent *event) override;
 
 private:
-  void CreateListViews();
+  void CreateListViews(const Platform *platform);
   void BindOptions();
   void BindPreferences();
   void BindCommands();
@@ -80,8 +81,8 @@ private:
   std::unique_ptr<TWidgetDialogs> m_ownDialogs;
   TWidgetDialogs *m_dialogs;
   std::unique_ptr<AppCore> m_core;
-  QTreeView *m_dirView = nullptr;   // DirView1
-  QLineEdit *m_driveView = nullptr; // DriveView1
+  QTreeView *m_dirView = nullptr;                  // DirView1
+  TZelvoRenameDirTreeCombo *m_driveView = nullptr; // DriveView1
   QMenu *m_optionsMenu = nullptr;
   QMenu *m_variablesMenu = nullptr;
   std::unique_ptr<TfErrors> m_ownErrors;
