@@ -6,14 +6,16 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QLabel>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include <memory>
@@ -27,7 +29,9 @@ public:
   void ShowError(const QString &message) override { errors << message; }
   void ShowInformation(const QString &) override {}
   std::optional<QString> ChooseSaveFile(const FileChoice &) override { return std::nullopt; }
-  std::optional<QString> ChooseOpenFile(const FileChoice &) override { return std::nullopt; }
+  std::optional<QString> ChooseOpenFile(const FileChoice &) override {
+    return openPath.isEmpty() ? std::nullopt : std::optional<QString>(openPath);
+  }
   void RunModal(QDialog &dialog) override {
     if (auto *list = qobject_cast<TfErrors *>(&dialog))
       for (int row = 0; row < list->Count(); ++row)
@@ -35,6 +39,7 @@ public:
   }
   QStringList errors;
   QStringList shownFailures;
+  QString openPath;
 };
 
 } // namespace
@@ -257,6 +262,85 @@ private slots:
     // Captions no language changes.
     QCOMPARE(Find<QAbstractButton>("bCheckOnlySelectedFiles")->text(), QStringLiteral("Only Selected Files"));
     QCOMPARE(Find<QAbstractButton>("rgTypeNumberHex")->text(), QStringLiteral("Hex"));
+  }
+  void languageShortcut_switchesCaptions_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("language");
+    const int keys[LanguageCount] = {Qt::Key_F1, Qt::Key_F2, Qt::Key_F9, Qt::Key_F3, Qt::Key_F5,
+                                     Qt::Key_F4, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8};
+    for (int language = 0; language < LanguageCount; ++language)
+      QTest::addRow("language %d", language) << keys[language] << language;
+  }
+  void languageShortcut_switchesCaptions() {
+    QFETCH(int, key);
+    QFETCH(int, language);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->Core().ChangeLanguage(language == LanguageEnglish ? LanguageGerman : LanguageEnglish);
+    QTest::keyClick(m_window.get(), Qt::Key(key), Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_window->Core().CurrentLanguage(), language);
+    QCOMPARE(Find<QPushButton>("btnUndo")->text(), LanguageTable(language).sUndo);
+  }
+
+  void refreshShortcut_listsNewFile() {
+    MakeFiles({"first.txt"});
+    m_window->OpenFolder(m_dir->path());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTRY_COMPARE(PreviewLines(), QStringList{"first.txt"});
+    MakeFiles({"second.txt"});
+    QTest::keyClick(m_window.get(), Qt::Key_F5);
+    QCOMPARE(PreviewLines(), QStringList({"first.txt", "second.txt"}));
+  }
+
+  void clicks_selectTheSameRowInBothLists() {
+    MakeFiles({"a.txt", "b.txt", "c.txt"});
+    m_window->OpenFolder(m_dir->path());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_COMPARE(PreviewLines().size(), 3);
+    auto *list = Find<QTreeView>("DirView1");
+    auto *preview = Find<QListView>("lZelvoList");
+    const auto click = [](QAbstractItemView *view, int row) {
+      const QRect rect = view->visualRect(view->model()->index(row, 0));
+      QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    };
+    click(list, 2);
+    QCOMPARE(preview->currentIndex().row(), 2);
+    click(preview, 1);
+    QCOMPARE(list->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(list->selectionModel()->selectedRows().first().row(), 1);
+    QCOMPARE(m_window->Core().FileList().SelectedIndexes(), std::vector<int>{1});
+  }
+
+  void optionsFile_loadsIntoControls() {
+    QFile ini(m_dir->filePath("saved.ini"));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[Filename]\r\nInsert Before=1\r\nInsert Before text=\" new_\"\r\nCase 2=1\r\n"
+              "[Autonumber]\r\nAfter Filename=1\r\nZeroFill=4\r\nRgTypeNumber=1\r\n");
+    ini.close();
+    m_dialogs->openPath = ini.fileName();
+    Find<QAction>("mOpenZROptions")->trigger();
+    QCOMPARE(Find<QLineEdit>("tInsertBefore")->text(), QStringLiteral(" new_"));
+    QVERIFY(Find<QCheckBox>("opInsertBefore")->isChecked());
+    QVERIFY(Find<QRadioButton>("opUpperCase")->isChecked());
+    QVERIFY(!Find<QRadioButton>("opNoCaseChanges")->isChecked());
+    QVERIFY(Find<QRadioButton>("opAAfterFilename")->isChecked());
+    QCOMPARE(Find<QLineEdit>("tZeroFill")->text(), QStringLiteral("4"));
+    QVERIFY(Find<QRadioButton>("rgTypeNumberHex")->isChecked());
+    QVERIFY(Find<QWidget>("opReplace")->isEnabled());
+  }
+
+  void setDefaultValues_resetsControls_keepsNumberType() {
+    Find<QRadioButton>("rgTypeNumberHex")->click();
+    Find<QRadioButton>("opLowerCaseEx")->click();
+    QTest::keyClicks(Find("tReplaceText"), "old");
+    Find<QTabWidget>("TabControl1")->setCurrentIndex(2);
+    Find<QPushButton>("btnSetDefaultValue")->click();
+    QCOMPARE(Find<QLineEdit>("tReplaceText")->text(), QString());
+    QVERIFY(Find<QRadioButton>("opNoCaseChangesEx")->isChecked());
+    QVERIFY(Find<QRadioButton>("rgTypeNumberHex")->isChecked());
+    QCOMPARE(Find<QTabWidget>("TabControl1")->currentIndex(), 0);
   }
 };
 
