@@ -29,6 +29,7 @@ QString CliUsage() {
       "                              (these three write to FILE as named: no extension is added)\n"
       "                              a script FILE ending in \".sh\" is a runnable shell script whose\n"
       "                              moves never replace a file; any other gets REN lines (.bat)\n"
+      "  --check                     rename nothing; exit status 1 if any line would fail (marked \"!\")\n"
       "  --force                     replace an output FILE that exists (never one the run renames)\n"
       "  --help                      show this help\n"
       "  --version                   show the version\n"
@@ -86,6 +87,8 @@ CliParse ParseCliArguments(const QStringList &args) {
       a.recursive = true;
     } else if (name == QLatin1String("--lines")) {
       a.lines = true;
+    } else if (name == QLatin1String("--check")) {
+      a.check = true;
     } else if (name == QLatin1String("--force")) {
       a.force = true;
     } else if (name == QLatin1String("--rename")) {
@@ -175,6 +178,8 @@ CliParse ParseCliArguments(const QStringList &args) {
   a.folder = folders.first();
   if (!a.undoScript.isEmpty() && !a.rename)
     parse.error = QStringLiteral("--undo-script needs --rename");
+  else if (a.check && a.rename)
+    parse.error = QStringLiteral("--check tells what would fail without renaming: drop --rename");
   else if (!a.renameScript.isEmpty() && a.rename)
     parse.error = QStringLiteral("--rename-script writes the renames instead of doing them: drop --rename");
   return parse;

@@ -25,6 +25,7 @@ struct CliArguments {
   QString renameScript;
   QString undoScript;
   QString savePreview;
+  bool check = false; // exit status 1 when any line would fail
   bool force = false; // replace existing output files
   bool help = false;
   bool version = false;

@@ -5,6 +5,7 @@
 #include "engine/batch_scripts.h"
 #include "engine/option_fields.h"
 #include "engine/preview.h"
+#include "engine/rename_conflicts.h"
 #include "engine/rename_run.h"
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_view.h"
@@ -25,9 +26,11 @@ void SortList(TZelvoRenameFileListView &list, int column, bool descending) {
 }
 
 // The table a user reads: every entry with its new name, the changing ones marked, and a count.
-void PrintTable(QTextStream &out, const RenameOptions &options, const std::vector<FileListEntry> &entries,
-                const QStringList &lines) {
-  int changing = 0;
+// The table a user reads: every entry with its new name, the changing ones marked "*", those that
+// would fail marked "!" with the reason, and the counts. Returns how many would fail.
+qsizetype PrintTable(QTextStream &out, const std::vector<FileListEntry> &entries, const QStringList &lines,
+                     const ConflictReport &conflicts) {
+  qsizetype changing = 0;
   qsizetype width = 0;
   for (const FileListEntry &e : entries)
     width = qMax(width, e.Caption.size());
@@ -35,11 +38,20 @@ void PrintTable(QTextStream &out, const RenameOptions &options, const std::vecto
   for (size_t i = 0; i < entries.size(); ++i) {
     const FileListEntry &e = entries[i];
     const QString &line = lines.at(qsizetype(i));
-    const bool changes = !IsExcludedFromRun(options, e) && NameOnDisk(line, e.Caption) != e.Caption;
+    const LineConflict conflict = conflicts.lines[i];
+    const bool fails = WouldFail(conflict);
+    const bool changes = conflict == LineConflict::None;
     changing += changes ? 1 : 0;
-    out << (changes ? "* " : "  ") << e.Caption.leftJustified(width) << "  ->  " << line << '\n';
+    out << (fails ? "! " : changes ? "* " : "  ") << e.Caption.leftJustified(width) << "  ->  " << line;
+    if (fails)
+      out << "   (would fail: " << ConflictText(conflict) << ')';
+    out << '\n';
   }
-  out << changing << " of " << entries.size() << " names change\n";
+  out << changing << " of " << entries.size() << " names change";
+  if (conflicts.failing > 0)
+    out << ", " << conflicts.failing << " would fail";
+  out << '\n';
+  return conflicts.failing;
 }
 
 QString WriteFile(const QString &path, const QByteArray &bytes, FileMode mode = FileMode::Plain) {
@@ -134,11 +146,14 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err)
     return fail(error);
   const QStringList &lines = preview.lZelvoList;
 
-  if (a.lines) {
+  qsizetype failing = 0;
+  if (!a.lines) {
+    failing = PrintTable(out, entries, lines, CheckConflicts(options, entries, lines));
+  } else {
     for (const QString &line : lines)
       out << line << '\n';
-  } else {
-    PrintTable(out, options, entries, lines);
+    if (a.check)
+      failing = CheckConflicts(options, entries, lines).failing;
   }
   out.flush();
 
@@ -186,7 +201,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err)
     listLeftOut(script, [&](qsizetype i) { return entries[size_t(i)].SubItems[SubFullPath]; });
   }
   if (!a.rename)
-    return CliDone;
+    return a.check && failing > 0 ? CliSomeFailed : CliDone;
 
   const RenameRunResult run = RenameAllEntries(options, entries, lines);
   for (qsizetype i = 0; i < run.errors.size(); ++i)

@@ -43,12 +43,17 @@ void RenameErrorRecord::append(const QString &path, qsizetype index, const QStri
 }
 
 bool IsAllowedFileName(const QString &name) {
-  return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-         !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+  if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+    return false;
+  for (const QChar c : name)
+    if (c == QLatin1Char('/') || c.unicode() < 0x20 || c.unicode() == 0x7F)
+      return false; // no line break from a text list or a tag ends up in a name
+  return true;
 }
 
 QString NameOnDisk(const QString &line, const QString &oldName) {
-  if (line.endsWith(QLatin1Char('.')) && line != oldName)
+  // The split of a name without a dot adds one; a name that really ends with a dot keeps it.
+  if (line.endsWith(QLatin1Char('.')) && !oldName.endsWith(QLatin1Char('.')))
     return line.chopped(1);
   return line;
 }
@@ -336,6 +341,9 @@ private:
     }
     if (failed != head && failed >= 0)
       Fail(failed, failure);
+    for (const OrderedStep &step : cycle.subspan(1)) // those after the failed one were not tried
+      if (m_outcome[step.entry] == Outcome::NotTaken)
+        Fail(step.entry, RenameStatus::Failure(EAGAIN, why));
     if (m_outcome[cycle[1].entry] != Outcome::Renamed && SafeRename(temporary, m_from[head], m_calls).ok()) {
       m_result.undo.removeLast();
       Fail(head, failed == head ? failure : RenameStatus::Failure(EAGAIN, why));

@@ -83,12 +83,13 @@ struct RenameRunControl {
   RenameRunObserver *observer = nullptr;
 };
 
-// Whether a name may be given to a file: not empty, not "." or "..", no "/" and no NUL.
+// Whether a name may be given to a file: not empty, not "." or "..", no "/" and no control character
+// (U+0000 to U+001F, U+007F).
 bool IsAllowedFileName(const QString &name);
 
 // The name a preview line gives on disk: a line whose extension part is empty ends with "."; that
-// dot is dropped unless the line is the old name itself, so a file without an extension never
-// gains a trailing dot.
+// dot is dropped unless the old name itself ends with a dot, so a file without an extension never
+// gains a trailing dot and "readme." keeps its own.
 QString NameOnDisk(const QString &line, const QString &oldName);
 
 // Whether the run leaves the entry alone: a folder while folders are shown but not worked on.

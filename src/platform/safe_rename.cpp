@@ -68,6 +68,19 @@ int FileSystemCalls::RemoveFolder(const char *path) {
   return ::rmdir(path) == 0 ? 0 : errno;
 }
 
+int FileSystemCalls::FolderNames(const char *folder, QByteArrayList &names) {
+  DIR *dir = ::opendir(*folder ? folder : ".");
+  if (!dir)
+    return errno;
+  while (const dirent *e = ::readdir(dir)) {
+    const char *n = e->d_name;
+    if (!(n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))))
+      names.append(QByteArray(n));
+  }
+  ::closedir(dir);
+  return 0;
+}
+
 FileSystemCalls &SystemFileSystemCalls() {
   static FileSystemCalls calls;
   return calls;

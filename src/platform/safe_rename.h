@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 
 #include <sys/stat.h>
@@ -28,6 +29,8 @@ public:
   virtual int MakeFolder(const char *path);
   // rmdir(2): removes an empty folder only.
   virtual int RemoveFolder(const char *path);
+  // Every name the folder lists (without "." and ".."), spelt as stored.
+  virtual int FolderNames(const char *folder, QByteArrayList &names);
 };
 
 // The calls of the running system.

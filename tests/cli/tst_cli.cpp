@@ -271,6 +271,22 @@ private slots:
     QVERIFY2(run.err.contains("left out of the script") && run.err.contains("say \"hi\".txt"),
              qPrintable(run.err));
   }
+
+  void check_marksLinesThatWouldFailAndExitsOne() {
+    QTemporaryDir dir;
+    for (const char *name : {"a.txt", "b.txt", "c.jpg"})
+      Touch(dir.filePath(name));
+    CliRun run = Run({"--set", "opReplace=1", "--set", "tChangeFilename=same", "--check", dir.path()});
+    QCOMPARE(run.status, int(CliSomeFailed));
+    QVERIFY2(run.out.contains("! b.txt") &&
+                 run.out.contains("would fail: an earlier line gives the same name"),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains("2 of 3 names change, 1 would fail"), qPrintable(run.out));
+    QCOMPARE(Names(dir.path()), (QStringList{"a.txt", "b.txt", "c.jpg"}));
+    run = Run({"--set", "opUpperCase=1", "--check", dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    QCOMPARE(Run({"--check", "--rename", dir.path()}).status, int(CliBadInput));
+  }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -88,6 +88,12 @@ private slots:
     QTest::newRow("empty extension part drops the final dot")
         << QStringList{"README", "a.txt"} << QStringList{"READ_ME.", "b."}
         << QStringList{"READ_ME=README", "b=a.txt"} << QStringList{} << 2;
+    QTest::newRow("control characters are refused like a slash")
+        << QStringList{"a", "b", "c"} << QStringList{"x\ny.", QString("t\tab."), QString("d\x7f.")}
+        << QStringList{"a=a", "b=b", "c=c"} << QStringList{"0", "1", "2"} << 0;
+    QTest::newRow("a name that really ends with a dot keeps it")
+        << QStringList{"readme.", "notes"} << QStringList{"README.", "NOTES."}
+        << QStringList{"NOTES=notes", "README.=readme."} << QStringList{} << 2;
     QTest::newRow("missing preview lines are failures")
         << QStringList{"a", "b"} << QStringList{"c."} << QStringList{"b=b", "c=a"} << QStringList{"1"} << 1;
   }
