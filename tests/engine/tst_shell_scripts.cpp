@@ -56,7 +56,8 @@ private slots:
         << QByteArrayList{"it's \"q\".txt"} << QStringList{"new 'it''s' x.txt"};
     QTest::newRow("commands in names") << QByteArrayList{"$(touch PWNED).txt", "`touch PWNED`"}
                                        << QStringList{"$HOME `id` $(touch PWNED2).txt", "; touch PWNED3 #."};
-    QTest::newRow("line breaks") << QByteArrayList{"a\nb.txt"} << QStringList{"c\n'\nd.txt"};
+    // A new name may not hold a line break; an old one may.
+    QTest::newRow("line breaks") << QByteArrayList{"a\nb.txt"} << QStringList{"c '' d.txt"};
     QTest::newRow("leading dash") << QByteArrayList{"-rf.txt", "-"} << QStringList{"--help.txt", "-n."};
     QTest::newRow("not UTF-8") << QByteArrayList{"caf\xe9 \\ %.txt"} << QStringList{"cafe.txt"};
     // b becomes c, then a becomes b: only newest-first undo brings both back.
