@@ -1,5 +1,6 @@
 #include "settings/ini_file.h"
 
+#include "platform/bounded_input.h"
 #include "platform/code_page.h"
 
 #include <QFile>
@@ -79,9 +80,13 @@ QString IniFile::Load(const QString &path) {
   QFile file(path);
   if (!file.exists())
     return {};
+  if (const QString refused = CheckInputFile(path); !refused.isEmpty())
+    return refused;
   if (!file.open(QIODevice::ReadOnly))
     return QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString());
-  const QByteArray bytes = file.readAll();
+  const QByteArray bytes = file.read(kMaxInputFileSize + 1); // a file that grew meanwhile stops here
+  if (bytes.size() > kMaxInputFileSize)
+    return CheckInputFile(path);
   if (file.error() != QFileDevice::NoError)
     return QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString());
   *this = IniFile(bytes);

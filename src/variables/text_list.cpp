@@ -1,5 +1,6 @@
 #include "variables/text_list.h"
 
+#include "platform/bounded_input.h"
 #include "platform/code_page.h"
 
 #include <QFile>
@@ -30,6 +31,8 @@ QStringList TextListLinesFromBytes(const QByteArray &bytes) {
 TextList::LoadResult TextList::Load(const QString &path) {
   if (!QFileInfo::exists(path) || QFileInfo(path).isDir())
     return {LoadOutcome::Missing, QStringLiteral("\"%1\" does not exist").arg(path)};
+  if (const QString refused = CheckInputFile(path); !refused.isEmpty())
+    return {LoadOutcome::Unreadable, refused};
   m_lines.clear();
   m_caption = path;
   QFile file(path);
@@ -48,6 +51,8 @@ TextList::LoadResult TextList::Load(const QString &path) {
     if (n == 0)
       break;
     bytes.append(buffer, n);
+    if (bytes.size() > kMaxInputFileSize) // grew while being read
+      return {LoadOutcome::Unreadable, CheckInputFile(path)};
   }
   m_lines = TextListLinesFromBytes(bytes);
   return {};

@@ -18,6 +18,10 @@ private slots:
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << "unknown option";
     QTest::newRow("bad date") << QStringList{"--now", "yesterday"} << "--now";
     QTest::newRow("select beyond list") << QStringList{"--select", "7"} << "no entry 7";
+    QTest::newRow("options file that is a device")
+        << QStringList{"--options", "/dev/zero"} << "not a regular file";
+    QTest::newRow("text list that is a device")
+        << QStringList{"--text-list", "/dev/null"} << "not a regular file";
     QTest::newRow("undo script without rename") << QStringList{"--undo-script", "u.bat"} << "--rename";
   }
   void badInput_exitsWithStatusTwo() {
@@ -286,6 +290,20 @@ private slots:
     run = Run({"--set", "opUpperCase=1", "--check", dir.path()});
     QCOMPARE(run.status, int(CliDone));
     QCOMPARE(Run({"--check", "--rename", dir.path()}).status, int(CliBadInput));
+  }
+
+  void inputFileOverLimit_isRefused() {
+    QTemporaryDir dir;
+    Touch(dir.filePath("a.txt"));
+    for (const char *option : {"--options", "--text-list"}) {
+      QTemporaryDir out;
+      QFile big(out.filePath("big"));
+      QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(17 << 20)); // sparse: costs no disk
+      big.close();
+      const CliRun run = Run({option, big.fileName(), dir.path()});
+      QCOMPARE(run.status, int(CliBadInput));
+      QVERIFY2(run.err.contains("larger than 16 MB"), qPrintable(run.err));
+    }
   }
 };
 
