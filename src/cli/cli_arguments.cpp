@@ -29,11 +29,13 @@ QString CliUsage() {
       "                              (these three write to FILE as named: no extension is added)\n"
       "                              a script FILE ending in \".sh\" is a runnable shell script whose\n"
       "                              moves never replace a file; any other gets REN lines (.bat)\n"
+      "  --recover                   put back the files of a run that was cut short (crash, kill)\n"
       "  --check                     rename nothing; exit status 1 if any line would fail (marked \"!\")\n"
       "  --force                     replace an output FILE that exists (never one the run renames)\n"
       "  --help                      show this help\n"
       "  --version                   show the version\n"
       "\n"
+      "Ctrl-C stops a run between two files; it then ends as usual (summary, undo script).\n"
       "Exit status: 0 done, 1 some files were not renamed, 2 bad usage or bad input.\n");
 }
 
@@ -87,6 +89,8 @@ CliParse ParseCliArguments(const QStringList &args) {
       a.recursive = true;
     } else if (name == QLatin1String("--lines")) {
       a.lines = true;
+    } else if (name == QLatin1String("--recover")) {
+      a.recover = true;
     } else if (name == QLatin1String("--check")) {
       a.check = true;
     } else if (name == QLatin1String("--force")) {
@@ -168,7 +172,7 @@ CliParse ParseCliArguments(const QStringList &args) {
       folders.append(arg);
     }
   }
-  if (a.help || a.version)
+  if (a.help || a.version || (a.recover && folders.isEmpty()))
     return parse;
   if (folders.size() != 1) {
     parse.error = folders.isEmpty() ? QStringLiteral("no FOLDER given (try --help)")

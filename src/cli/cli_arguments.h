@@ -25,8 +25,9 @@ struct CliArguments {
   QString renameScript;
   QString undoScript;
   QString savePreview;
-  bool check = false; // exit status 1 when any line would fail
-  bool force = false; // replace existing output files
+  bool recover = false; // undo what an interrupted run did
+  bool check = false;   // exit status 1 when any line would fail
+  bool force = false;   // replace existing output files
   bool help = false;
   bool version = false;
 };

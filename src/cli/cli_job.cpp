@@ -7,6 +7,7 @@
 #include "engine/preview.h"
 #include "engine/rename_conflicts.h"
 #include "engine/rename_run.h"
+#include "engine/run_journal.h"
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_view.h"
 #include "settings/options_file.h"
@@ -74,7 +75,38 @@ bool NeedsDetails(const RenameOptions &o, const CliArguments &a) {
 
 } // namespace
 
-int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err) {
+// Puts back the files of every run that was cut short.
+int RecoverRuns(QTextStream &out, QTextStream &err) {
+  const QStringList journals = InterruptedJournals();
+  if (journals.isEmpty()) {
+    out << "No interrupted run to recover\n";
+    return CliDone;
+  }
+  int status = CliDone;
+  for (const QString &journal : journals) {
+    const JournalRecovery recovery = RecoverJournal(journal);
+    if (!recovery.error.isEmpty()) {
+      err << "zelvo-rename-cli: " << recovery.error << '\n';
+      status = CliSomeFailed;
+      continue;
+    }
+    for (const QString &line : recovery.restored)
+      out << line << '\n';
+    for (const QString &line : recovery.failed)
+      err << line << '\n';
+    out << recovery.restored.size() << " put back, " << recovery.failed.size() << " could not be put back\n";
+    if (!recovery.failed.isEmpty())
+      status = CliSomeFailed;
+  }
+  return status;
+}
+
+int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
+              const std::atomic_bool *stop) {
+  if (arguments.recover)
+    return RecoverRuns(out, err);
+  if (!InterruptedJournals().isEmpty())
+    err << "zelvo-rename-cli: a rename run was cut short; --recover puts its files back\n";
   // Listing a folder makes it the current folder: files named on the command line are taken from
   // the folder the user was in.
   CliArguments a = arguments;
@@ -203,7 +235,13 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err)
   if (!a.rename)
     return a.check && failing > 0 ? CliSomeFailed : CliDone;
 
-  const RenameRunResult run = RenameAllEntries(options, entries, lines);
+  RunJournal journal;
+  if (const QString journalError = journal.Open(); !journalError.isEmpty())
+    err << "zelvo-rename-cli: " << journalError << "; renaming without a journal\n";
+  RenameRunControl control;
+  control.stop = stop;
+  control.observer = &journal;
+  const RenameRunResult run = RenameAllEntries(options, entries, lines, control);
   for (qsizetype i = 0; i < run.errors.size(); ++i)
     err << run.errors.lFileNames.at(i) << "  (" << run.errors.reasons.value(i) << ")\n";
   int status = run.errors.isEmpty() ? CliDone : CliSomeFailed;
@@ -219,5 +257,9 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err)
   }
   if (!a.lines)
     out << run.renamed << " renamed, " << run.unchanged << " unchanged, " << run.errors.size() << " failed\n";
+  if (run.stopped) {
+    err << "zelvo-rename-cli: stopped; " << run.notTaken << " not renamed\n";
+    status = CliSomeFailed;
+  }
   return status;
 }

@@ -5,7 +5,11 @@
 
 #include <QTextStream>
 
+#include <atomic>
+
 enum CliExitStatus { CliDone = 0, CliSomeFailed = 1, CliBadInput = 2 };
 
 // Runs the job; what a user reads goes to out, messages to err. Returns the exit status.
-int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err);
+// A set stop flag (Ctrl-C) ends a rename run between two files.
+int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
+              const std::atomic_bool *stop = nullptr);

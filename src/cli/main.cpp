@@ -5,6 +5,21 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <atomic>
+#include <csignal>
+
+namespace {
+
+// Set by the first Ctrl-C: the run ends between two files; a second Ctrl-C ends the program.
+std::atomic_bool stopRequested{false};
+
+extern "C" void OnInterrupt(int) {
+  stopRequested = true;
+  std::signal(SIGINT, SIG_DFL);
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("zelvo-rename-cli"));
@@ -23,7 +38,9 @@ int main(int argc, char *argv[]) {
     out << "zelvo-rename-cli (Zelvo Rename 2000) 4.2b\n";
     return CliDone;
   }
-  const int status = RunCliJob(parse.arguments, out, err);
+  std::signal(SIGINT, OnInterrupt);
+  std::signal(SIGTERM, OnInterrupt);
+  const int status = RunCliJob(parse.arguments, out, err, &stopRequested);
   out.flush();
   err.flush();
   return status;
