@@ -49,7 +49,7 @@ private slots:
     // 20,000 files from scripts/property-test.sh; fewer in the normal run.
     const int count = qEnvironmentVariableIsSet("ZELVO_JOURNAL_FILES")
                           ? qEnvironmentVariableIntValue("ZELVO_JOURNAL_FILES")
-                          : 4000;
+                          : 2000;
     std::vector<FileListEntry> entries;
     QStringList lines;
     for (int i = 0; i < count; ++i) {
