@@ -274,6 +274,23 @@ void TZelvoRenameFileListView::SetSelected(int index, bool selected) {
   emit dataChanged(this->index(index, 0), this->index(index, std::max(0, NumColumns() - 1)), {SelectedRole});
 }
 
+void TZelvoRenameFileListView::SetSelectedRange(int first, int last, bool selected) {
+  first = std::max(first, 0);
+  last = std::min(last, Count() - 1);
+  int changedFirst = -1, changedLast = -1;
+  for (int i = first; i <= last; ++i) {
+    FileListEntry &e = m_entries[size_t(i)];
+    if (e.Selected != selected) {
+      e.Selected = selected;
+      changedFirst = changedFirst < 0 ? i : changedFirst;
+      changedLast = i;
+    }
+  }
+  if (changedFirst >= 0)
+    emit dataChanged(index(changedFirst, 0), index(changedLast, std::max(0, NumColumns() - 1)),
+                     {SelectedRole});
+}
+
 void TZelvoRenameFileListView::ClearSelection() {
   int first = -1, last = -1;
   for (int i = 0; i < Count(); ++i) {
@@ -361,7 +378,12 @@ QVariant TZelvoRenameFileListView::headerData(int section, Qt::Orientation orien
 Qt::ItemFlags TZelvoRenameFileListView::flags(const QModelIndex &index) const {
   if (!index.isValid())
     return Qt::NoItemFlags;
-  return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+  Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren;
+  // Names of files and folders can be edited in place; volumes cannot.
+  if (index.column() == 0 && !ReadOnly && index.row() < Count() && !IsDrivesView() &&
+      m_entries[size_t(index.row())].SubItems[SubKind] != QLatin1String("drv"))
+    flags |= Qt::ItemIsEditable;
+  return flags;
 }
 
 bool TZelvoRenameFileListView::setData(const QModelIndex &index, const QVariant &value, int role) {

@@ -97,6 +97,7 @@ public:
   bool ReadDetails() const { return m_readDetails; }
   void SetReadDetails(bool on) { m_readDetails = on; }
   // View behaviour, kept for the list widget.
+  bool ReadOnly = false; // no renaming of entries in place
   bool DimmHiddenFiles = true;
   bool ShowColumnIcon = true;
   bool DblClickEnabled = true;
@@ -140,6 +141,8 @@ public:
   int Count() const { return int(m_entries.size()); }
   const FileListEntry &Entry(int index) const { return m_entries[size_t(index)]; }
   void SetSelected(int index, bool selected);
+  // Rows first to last, at once.
+  void SetSelectedRange(int first, int last, bool selected);
   void ClearSelection();
   std::vector<int> SelectedIndexes() const;
   // The focused entry, or -1; setting one clears the focus of every other.
