@@ -2,6 +2,7 @@
 
 #include "engine/batch_scripts.h"
 #include "engine/option_rules.h"
+#include "engine/run_journal.h"
 #include "engine/undo.h"
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_view.h"
@@ -52,8 +53,14 @@ RenameErrorRecord RenameSession::RenameAll(const RunProgress &progress) {
   if (IsDrivesFolder(m_list.Directory()))
     return {};
   EnsurePreview();
-  const RenameRunResult run =
-      RenameAllEntries(m_options, m_list.Entries(), m_preview.lZelvoList, SystemFileSystemCalls(), progress);
+  // A journal lets a run cut short be put back (InterruptedJournals, RecoverJournal); a run goes on
+  // without one where it cannot be made.
+  RunJournal journal;
+  RenameRunControl control;
+  control.progress = progress;
+  if (journal.Open().isEmpty())
+    control.observer = &journal;
+  const RenameRunResult run = RenameAllEntries(m_options, m_list.Entries(), m_preview.lZelvoList, control);
   m_undo = run.undo;
   const QString maskBefore = m_options.tMask;
   m_options.ResetAfterRename();
