@@ -151,30 +151,49 @@ TZelvoRenameFolderTreeModel::ListFolders(const Node &parent) const {
   std::unique_ptr<FolderListing> listing = m_platform->Files->ReadFolder(path);
   if (!listing)
     return folders;
-  struct Keyed {
-    QByteArray key;
-    std::unique_ptr<Node> node;
-  };
-  std::vector<Keyed> keyed;
-  keyed.reserve(listing->Items.size());
+  std::vector<QByteArray> names;
+  names.reserve(listing->Items.size());
   for (FolderItem &item : listing->Items) {
     // The listing names the kind of most items; links and some file systems need a look.
     if (item.Kind == ItemKind::Unknown)
       m_platform->Files->Stat(*listing, item);
-    if (item.Kind != ItemKind::Folder)
-      continue;
-    auto node = std::make_unique<Node>();
-    node->Name = item.Name;
-    keyed.push_back({SortKey(item.Name), std::move(node)});
+    if (item.Kind == ItemKind::Folder)
+      names.push_back(item.Name);
   }
-  // By name ignoring case; names that differ only by case keep their byte order.
-  std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
-    const int c = a.key.compare(b.key);
-    return c != 0 ? c < 0 : a.node->Name < b.node->Name;
+  // By name ignoring case; names that differ only by case keep their byte order. The first sixteen
+  // bytes of a key, as two big-endian words, decide most comparisons.
+  struct Head {
+    std::uint64_t word[2];
+    std::uint32_t index;
+  };
+  std::vector<QByteArray> keys;
+  std::vector<Head> heads;
+  keys.reserve(names.size());
+  heads.reserve(names.size());
+  for (const QByteArray &name : names) {
+    keys.push_back(SortKey(name));
+    const QByteArray &key = keys.back();
+    Head head{{0, 0}, std::uint32_t(heads.size())};
+    const qsizetype n = std::min<qsizetype>(key.size(), 16);
+    for (qsizetype i = 0; i < n; ++i) // names hold no NUL, so the padding sorts before any byte
+      head.word[i / 8] |= std::uint64_t(static_cast<unsigned char>(key[i])) << (56 - 8 * (i % 8));
+    heads.push_back(head);
+  }
+  std::sort(heads.begin(), heads.end(), [&](const Head &a, const Head &b) {
+    if (a.word[0] != b.word[0])
+      return a.word[0] < b.word[0];
+    if (a.word[1] != b.word[1])
+      return a.word[1] < b.word[1];
+    const QByteArray &ka = keys[a.index], &kb = keys[b.index];
+    const int c = (ka.size() > 16 || kb.size() > 16) ? ka.compare(kb) : 0;
+    return c != 0 ? c < 0 : names[a.index] < names[b.index];
   });
-  folders.reserve(keyed.size());
-  for (Keyed &k : keyed)
-    folders.push_back(std::move(k.node));
+  folders.reserve(heads.size());
+  for (const Head &head : heads) {
+    auto node = std::make_unique<Node>();
+    node->Name = names[head.index];
+    folders.push_back(std::move(node));
+  }
   return folders;
 }
 

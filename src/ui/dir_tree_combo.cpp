@@ -218,7 +218,7 @@ bool TZelvoRenameDirTreeCombo::HandleKey(QKeyEvent *event) {
     return true;
   case Qt::Key_Right:
     if (current.isValid())
-      m_tree->expand(current);
+      m_tree->ExpandNode(current);
     return true;
   case Qt::Key_Down: {
     const QModelIndex below = current.isValid() ? m_tree->indexBelow(current) : root;

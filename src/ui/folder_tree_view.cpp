@@ -3,6 +3,8 @@
 #include "explorer/explorer_helpers.h"
 
 #include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyle>
 
 namespace {
@@ -67,7 +69,47 @@ bool TZelvoRenameFolderTreeView::NeedsMediumCheck(const QModelIndex &index, bool
 
 void TZelvoRenameFolderTreeView::FillDrives() {
   m_model->FillDrives();
-  expand(m_model->RootIndex());
+  ExpandNode(m_model->RootIndex());
+}
+
+void TZelvoRenameFolderTreeView::ListBeforeExpanding(const QModelIndex &index) {
+  // Rows added while the tree expands a node make it lay out every row again.
+  if (index.isValid() && m_model->canFetchMore(index))
+    m_model->fetchMore(index);
+}
+
+void TZelvoRenameFolderTreeView::ExpandNode(const QModelIndex &index) {
+  ListBeforeExpanding(index);
+  expand(index);
+}
+
+void TZelvoRenameFolderTreeView::keyPressEvent(QKeyEvent *event) {
+  switch (event->key()) {
+  case Qt::Key_Asterisk:
+    // Expanding every folder below a volume would walk the whole disk.
+    event->accept();
+    return;
+  case Qt::Key_Right:
+  case Qt::Key_Plus:
+    ListBeforeExpanding(currentIndex());
+    break;
+  default:
+    break;
+  }
+  QTreeView::keyPressEvent(event);
+}
+
+void TZelvoRenameFolderTreeView::mousePressEvent(QMouseEvent *event) {
+  const QPoint pos = event->position().toPoint();
+  const QModelIndex index = indexAt(pos);
+  if (index.isValid() && pos.x() < visualRect(index).left())
+    ListBeforeExpanding(index); // on the expand button
+  QTreeView::mousePressEvent(event);
+}
+
+void TZelvoRenameFolderTreeView::mouseDoubleClickEvent(QMouseEvent *event) {
+  ListBeforeExpanding(indexAt(event->position().toPoint()));
+  QTreeView::mouseDoubleClickEvent(event);
 }
 
 void TZelvoRenameFolderTreeView::CollapseAll(const QModelIndex &index) {
@@ -89,13 +131,18 @@ QModelIndex TZelvoRenameFolderTreeView::ShowPath(const QString &path) {
   const QModelIndex root = m_model->RootIndex();
   CollapseAll(root);
   QModelIndex deepest;
-  const QModelIndex found = m_model->FindPath(path, &deepest);
+  QModelIndex found = m_model->FindPath(path, &deepest);
+  if (!found.isValid() && deepest.isValid() && deepest != root) {
+    // The folder exists but was made after its parent was listed: list the parent again.
+    m_model->Forget(deepest);
+    found = m_model->FindPath(path, &deepest);
+  }
   const QModelIndex last = found.isValid() ? found : deepest;
   std::vector<QModelIndex> chain;
   for (QModelIndex i = last; i.isValid(); i = i.parent())
     chain.push_back(i);
   for (auto it = chain.rbegin(); it != chain.rend(); ++it)
-    expand(*it);
+    ExpandNode(*it);
   if (last.isValid()) {
     setCurrentIndex(last);
     scrollTo(last);

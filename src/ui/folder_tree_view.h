@@ -30,16 +30,24 @@ public:
   // Rebuilds the tree: the computer and its volumes, the computer expanded.
   void FillDrives();
   // Shows a folder (or "Drives" for the computer): collapses the tree, then expands and selects each
-  // node along the path. Returns the folder's node; invalid when the folder does not exist or the
-  // tree does not show it (the tree then stays expanded along the part that matched).
+  // node along the path; a folder made since its parent was listed is found by listing the parent
+  // again. Returns the folder's node; invalid when the folder does not exist (or is not below a
+  // volume), the tree then staying expanded along the part that matched.
   QModelIndex ShowPath(const QString &path);
+  // Expands a node, listing its folders first so that the tree lays out its rows once.
+  void ExpandNode(const QModelIndex &index);
   // Collapses a node and every node below it.
   void CollapseAll(const QModelIndex &index);
 
 protected:
   void paintEvent(QPaintEvent *event) override;
+  // The ways a user expands a node list its folders before the tree expands it.
+  void keyPressEvent(QKeyEvent *event) override;
+  void mousePressEvent(QMouseEvent *event) override;
+  void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+  void ListBeforeExpanding(const QModelIndex &index);
   QVariant Decoration(const QString &key, const QString &openKey);
   QIcon ThemeIcon(const QString &key);
 

@@ -82,6 +82,17 @@ private slots:
     QVERIFY(!(tree.Model()->flags(tree.Model()->index(0, 0, root)) & Qt::ItemIsEditable));
   }
 
+  void asterisk_doesNotExpandWholeBranch() {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("alpha/inner/deep"));
+    TestPlatform test;
+    TZelvoRenameDirTree tree(nullptr, &test.platform);
+    tree.show();
+    tree.SelectPath(dir.path());
+    QTest::keyClick(&tree, Qt::Key_Asterisk);
+    QVERIFY(!tree.isExpanded(tree.Model()->FindPath(dir.path() + QStringLiteral("/alpha"))));
+  }
+
   void enterOnNode_listShowsItsFolder_data() {
     QTest::addColumn<bool>("computer");
     QTest::newRow("folder") << false;

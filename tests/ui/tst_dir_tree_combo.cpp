@@ -126,6 +126,15 @@ private slots:
     QVERIFY(f.list.IsDrivesView());
   }
 
+  void folderMadeAfterParentWasListed_comboFollows() {
+    Fixture f;
+    f.list.SetDirectory(f.Folder(QStringLiteral("alpha")));
+    QDir(f.dir.path()).mkpath(QStringLiteral("alpha/later"));
+    f.list.SetDirectory(f.Folder(QStringLiteral("alpha/later")));
+    QCOMPARE(f.combo.text(), QStringLiteral("later"));
+    QCOMPARE(f.combo.SelectedPath(), f.Folder(QStringLiteral("alpha/later")));
+  }
+
   void folderUnknownToTree_leavesComboAsItWas() {
     Fixture f;
     f.list.SetDirectory(f.Folder(QStringLiteral("alpha")));
