@@ -60,6 +60,8 @@ public:
 public slots:
   // Opens or closes the drop-down tree.
   void ToggleDropDown();
+  // Closes the drop-down tree when it is open.
+  void CloseDropDown();
   // Shows a folder (ending with "/" or not, or "Drives") as the chosen node, without telling the list.
   void SelectPath(const QString &path);
   // Rebuilds the tree (after a folder was renamed elsewhere).
@@ -80,7 +82,6 @@ private slots:
 private:
   void ShowNode(const QModelIndex &index);
   void PlaceButton();
-  void CloseDropDown();
 
   TKpDirTreeView *m_tree;
   QToolButton *m_button;
