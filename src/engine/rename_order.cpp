@@ -1,35 +1,19 @@
 #include "engine/rename_order.h"
 
-#include <QHash>
-
-namespace {
-
-// Keeps the first value given for a key; tells whether this one was the first. Values are kept
-// one up, so that the 0 a new slot starts with means "none yet".
-bool AddFirst(QHash<QByteArray, qsizetype> &hash, const QByteArray &key, qsizetype value) {
-  qsizetype &slot = hash[key];
-  if (slot != 0)
-    return false;
-  slot = value + 1;
-  return true;
-}
-
-} // namespace
+#include "engine/name_index.h"
 
 std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::span<const QByteArray> to) {
   const qsizetype count = qsizetype(from.size());
   auto moving = [&](qsizetype i) { return !to[i].isEmpty() && to[i] != from[i]; };
 
   // Who holds a name now, and who is the first to want it.
-  QHash<QByteArray, qsizetype> holder, firstWanting;
-  holder.reserve(count);
-  firstWanting.reserve(count);
+  NameIndex holder{size_t(count)}, firstWanting{size_t(count)};
   for (qsizetype i = 0; i < count; ++i)
     if (moving(i))
-      AddFirst(holder, from[i], i);
+      holder.AddFirst(from[i], i);
   std::vector<char> loser(count, 0), done(count, 0), walked(count, 0);
   for (qsizetype i = 0; i < count; ++i)
-    if (moving(i) && !AddFirst(firstWanting, to[i], i))
+    if (moving(i) && firstWanting.AddFirst(to[i], i) >= 0)
       loser[i] = 1;
   // waitsFor[i]: the entry that must move before i can take its name; waiter is the other way
   // round. Names wanted by one entry each, so every entry has at most one waiter.
@@ -37,7 +21,7 @@ std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::spa
   for (qsizetype i = 0; i < count; ++i) {
     if (!moving(i) || loser[i])
       continue;
-    const qsizetype j = holder.value(to[i], 0) - 1;
+    const qsizetype j = holder.Find(to[i]);
     if (j >= 0 && j != i) {
       waitsFor[i] = j;
       waiter[j] = i;

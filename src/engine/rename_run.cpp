@@ -1,11 +1,13 @@
 #include "engine/rename_run.h"
 
+#include "engine/name_index.h"
 #include "engine/rename_order.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
 
 #include <cerrno>
+#include <dirent.h>
 #include <sys/stat.h>
 
 void UndoRecord::clear() {
@@ -84,22 +86,30 @@ QString ShownFolder(const FileListEntry &entry) {
   return folder.isEmpty() || folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
+// Whether an item of that kind is what the list says the entry is.
+RenameStatus KindMatches(const FileListEntry &entry, bool isFolder) {
+  if (isFolder == entry.IsFolder())
+    return RenameStatus::Success();
+  return RenameStatus::Failure(ESTALE, entry.IsFolder() ? QStringLiteral("It is no longer a folder")
+                                                        : QStringLiteral("It has been replaced by a folder"));
+}
+
+bool KindIsChecked(const FileListEntry &entry) {
+  const QString &kind = entry.SubItem(SubKind);
+  return kind == QLatin1String("dir") || kind == QLatin1String("file");
+}
+
 // Whether the item at path is still what the list says the entry is: present, and a folder when
 // listed as one.
 RenameStatus CheckStillListed(const FileListEntry &entry, const QByteArray &path, FileSystemCalls &calls) {
-  const QString &kind = entry.SubItem(SubKind);
-  if (kind != QLatin1String("dir") && kind != QLatin1String("file"))
+  if (!KindIsChecked(entry))
     return RenameStatus::Success();
   struct stat st;
   if (const int error = calls.Stat(path.constData(), st)) {
     if (calls.LStat(path.constData(), st) != 0) // a link whose target is gone counts as a file
       return RenameStatus::Failure(error);
   }
-  if (S_ISDIR(st.st_mode) != entry.IsFolder())
-    return RenameStatus::Failure(ESTALE, entry.IsFolder()
-                                             ? QStringLiteral("It is no longer a folder")
-                                             : QStringLiteral("It has been replaced by a folder"));
-  return RenameStatus::Success();
+  return KindMatches(entry, S_ISDIR(st.st_mode));
 }
 
 // The new path of an entry, or why it cannot have one.
@@ -198,6 +208,7 @@ public:
         ++k;
       }
     }
+    CheckKindsAfterRun();
     for (qsizetype i = 0; i < qsizetype(m_outcome.size()); ++i) {
       switch (m_outcome[i]) {
       case Outcome::NotTaken:
@@ -260,24 +271,93 @@ private:
     return moves;
   }
 
+  // An entry outside cycles. Whether the item is still of the kind the list showed is checked for
+  // all of them at the end of the run, in one read of each folder (CheckKindsAfterRun).
   void RunOne(qsizetype i) {
     if (m_outcome[i] != Outcome::NotTaken)
       return;
-    const FileListEntry &entry = m_entries[i];
     if (!Moves(i)) {
-      const RenameStatus status = CheckStillListed(entry, m_from[i], m_calls);
+      m_outcome[i] = Outcome::Unchanged;
+    } else {
+      Trying();
+      const RenameStatus status = SafeRename(m_from[i], m_to[i], m_calls);
       if (!status.ok())
         return Fail(i, status);
-      m_outcome[i] = Outcome::Unchanged;
-      Record(Shown(i), ShownIn(i, m_names[i]), m_from[i], m_to[i]);
-      return;
+      m_outcome[i] = Outcome::Renamed;
     }
-    Trying();
-    const RenameStatus status = MoveEntry(entry, m_from[i], m_to[i], m_calls);
-    if (!status.ok())
-      return Fail(i, status);
-    m_outcome[i] = Outcome::Renamed;
     Record(Shown(i), ShownIn(i, m_names[i]), m_from[i], m_to[i]);
+    if (KindIsChecked(m_entries[i]))
+      m_unchecked.push_back({i, m_result.undo.size() - 1});
+  }
+
+  // Every entry RunOne took is looked up where it is now. One that is no longer of its listed kind
+  // (a folder where the list had a file, or the other way round) is renamed back and fails; an
+  // unchanged one that is gone or changed kind fails. A folder that cannot be read, links and
+  // entries of unknown type are looked at one by one.
+  void CheckKindsAfterRun() {
+    constexpr int kNotFound = -1, kUnread = -2;
+    std::vector<int> type(m_unchecked.size(), kNotFound);
+    auto pathOf = [&](const Unchecked &u) -> const QByteArray & {
+      return m_outcome[u.entry] == Outcome::Renamed ? m_to[u.entry] : m_from[u.entry];
+    };
+    // The entries of one folder, in groups; most runs have one folder.
+    std::vector<std::pair<QByteArray, std::vector<size_t>>> folders;
+    QByteArrayView lastFolder;
+    size_t group = 0;
+    for (size_t k = 0; k < m_unchecked.size(); ++k) {
+      const QByteArray &path = pathOf(m_unchecked[k]);
+      const QByteArrayView folder = QByteArrayView(path).first(path.lastIndexOf('/') + 1);
+      if (folders.empty() || folder != lastFolder) {
+        group = folders.size();
+        for (size_t g = 0; g < folders.size(); ++g)
+          if (folders[g].first == folder)
+            group = g;
+        if (group == folders.size())
+          folders.emplace_back(folder.toByteArray(), std::vector<size_t>());
+        lastFolder = folder;
+      }
+      folders[group].second.push_back(k);
+    }
+    for (const auto &[folder, members] : folders) {
+      NameIndex names(members.size());
+      for (size_t k : members) {
+        const QByteArray &path = pathOf(m_unchecked[k]);
+        names.AddFirst(QByteArrayView(path).sliced(folder.size()), qsizetype(k));
+      }
+      const int error = m_calls.ReadFolderTypes(folder.isEmpty() ? "." : folder.constData(),
+                                                [&](QByteArrayView name, unsigned char t) {
+                                                  const qsizetype k = names.Find(name);
+                                                  if (k >= 0)
+                                                    type[size_t(k)] = t;
+                                                });
+      if (error != 0)
+        for (size_t k : members)
+          type[k] = kUnread;
+    }
+    // Newest first, so that taking a record out leaves the positions of the others as they are.
+    for (size_t k = m_unchecked.size(); k-- > 0;) {
+      const qsizetype i = m_unchecked[k].entry;
+      const FileListEntry &entry = m_entries[i];
+      RenameStatus kind;
+      if (type[k] == kNotFound)
+        kind = RenameStatus::Failure(ENOENT);
+      else if (type[k] == kUnread || type[k] == DT_LNK || type[k] == DT_UNKNOWN)
+        kind = CheckStillListed(entry, pathOf(m_unchecked[k]), m_calls);
+      else
+        kind = KindMatches(entry, type[k] == DT_DIR);
+      if (kind.ok())
+        continue;
+      // A moved item that went away, or whose old name was taken meanwhile, keeps its new name and
+      // stays recorded for undo.
+      if (m_outcome[i] == Outcome::Renamed && !SafeRename(m_to[i], m_from[i], m_calls).ok())
+        continue;
+      const qsizetype r = m_unchecked[k].record;
+      for (auto *list : {&m_result.undo.lOld, &m_result.undo.lNew})
+        list->removeAt(r);
+      for (auto *list : {&m_result.undo.nativeOld, &m_result.undo.nativeNew})
+        list->removeAt(r);
+      Fail(i, kind);
+    }
   }
 
   // The first entry goes to a temporary name, every other one onto the name the one after it in
@@ -361,6 +441,11 @@ private:
   std::vector<QString> m_names;
   std::vector<Outcome> m_outcome;
   std::vector<RenameStatus> m_status;
+  struct Unchecked {
+    qsizetype entry;
+    qsizetype record; // its position in the undo record
+  };
+  std::vector<Unchecked> m_unchecked;
   RenameRunResult m_result;
   qsizetype m_step = 0;
 };

@@ -49,6 +49,19 @@ bool FileSystemCalls::FolderListsName(const char *folder, const QByteArray &name
   return found;
 }
 
+int FileSystemCalls::ReadFolderTypes(
+    const char *folder, const std::function<void(QByteArrayView name, unsigned char type)> &found) {
+  DIR *dir = ::opendir(*folder ? folder : ".");
+  if (!dir)
+    return errno;
+  errno = 0;
+  while (const dirent *e = ::readdir(dir))
+    found(QByteArrayView(e->d_name, qsizetype(std::strlen(e->d_name))), e->d_type);
+  const int error = errno;
+  ::closedir(dir);
+  return error;
+}
+
 int FileSystemCalls::CreateExclusive(const char *path, struct stat &st) {
   const int fd = ::open(path, O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0)
@@ -216,7 +229,9 @@ RenameStatus RenameThroughTemporary(const QByteArray &from, const QByteArray &to
 } // namespace
 
 RenameStatus SafeRename(const QByteArray &from, const QByteArray &to, FileSystemCalls &calls) {
-  if (from.isEmpty() || to.isEmpty() || from.contains('\0') || to.contains('\0'))
+  // A NUL would cut the path short: the system would rename another file than the one named.
+  if (from.isEmpty() || to.isEmpty() || std::strlen(from.constData()) != size_t(from.size()) ||
+      std::strlen(to.constData()) != size_t(to.size()))
     return RenameStatus::Failure(EINVAL);
   if (from == to) {
     struct stat st;

@@ -5,6 +5,8 @@
 #include <QByteArrayList>
 #include <QString>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 // The system calls the rename is made of. Every call returns 0 on success or an errno value.
@@ -23,6 +25,10 @@ public:
   virtual int Stat(const char *path, struct stat &st);
   // Whether the folder lists an entry spelt exactly as name (byte for byte).
   virtual bool FolderListsName(const char *folder, const QByteArray &name);
+  // Calls found with the name and the directory entry type (DT_DIR, DT_REG, DT_LNK, DT_UNKNOWN, ...)
+  // of every entry of the folder, in one read of it.
+  virtual int ReadFolderTypes(const char *folder,
+                              const std::function<void(QByteArrayView name, unsigned char type)> &found);
   // Creates an empty file that did not exist (O_CREAT|O_EXCL) and returns what it is in st.
   virtual int CreateExclusive(const char *path, struct stat &st);
   // mkdir(2): fails with EEXIST when anything answers to the name.

@@ -222,6 +222,46 @@ private slots:
     QCOMPARE(Listing(folder), (QStringList{"a1=a", "c/", "d1=d"}));
   }
 
+  // The kind check after the moves reads the folder once instead of looking up every file.
+  void kindCheck_oneReadOfTheFolderNoLookupPerFile() {
+    struct Counting : FileSystemCalls {
+      int lookups = 0, reads = 0;
+      int Stat(const char *path, struct stat &st) override {
+        return ++lookups, FileSystemCalls::Stat(path, st);
+      }
+      int LStat(const char *path, struct stat &st) override {
+        return ++lookups, FileSystemCalls::LStat(path, st);
+      }
+      int ReadFolderTypes(const char *folder,
+                          const std::function<void(QByteArrayView, unsigned char)> &found) override {
+        return ++reads, FileSystemCalls::ReadFolderTypes(folder, found);
+      }
+    } calls;
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    for (const char *name : {"a", "b", "keep", "gone", "e"})
+      Make(folder + name, name);
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    std::vector<FileListEntry> entries;
+    for (const char *name : {"a", "b", "keep", "gone", "sub", "e"})
+      entries.push_back(Entry(folder, name));
+    QVERIFY(QFile::remove(dir.filePath("e")) && QDir(dir.path()).mkdir("e")); // a folder where a file was
+    QVERIFY(QFile::remove(dir.filePath("gone")));
+    RenameOptions options;
+    options.cWorkWithFolders = true;
+    RenameRunControl control;
+    control.calls = &calls;
+    const RenameRunResult result =
+        RenameAllEntries(options, entries, {"a1.", "b1.", "keep.", "gone.", "sub2.", "e1."}, control);
+    QCOMPARE(calls.reads, 1);
+    QCOMPARE(calls.lookups, 0);
+    QCOMPARE(result.errors.lidItems, (QStringList{"3", "5"}));
+    QCOMPARE(result.undo.lNew,
+             (QStringList{QString::fromUtf8(folder) + "a1", QString::fromUtf8(folder) + "b1",
+                          QString::fromUtf8(folder) + "keep", QString::fromUtf8(folder) + "sub2"}));
+    QCOMPARE(Listing(folder), (QStringList{"a1=a", "b1=b", "e/", "keep=keep", "sub2/"}));
+  }
+
   void nameNotValidUtf8_isRenamedFromItsBytesAndKeptWhenUnchanged() {
     QTemporaryDir dir;
     const QByteArray folder = QFile::encodeName(dir.path()) + '/';
