@@ -11,6 +11,7 @@
 #include "ui/preview_delegate.h"
 #include "ui/program_icon.h"
 #include "ui/widget_dialogs.h"
+#include "ui/window_keeper.h"
 #include "ui_main_window.h"
 
 #include <QAction>
@@ -91,11 +92,15 @@ TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, 
   setWindowTitle(BaseCaption());
   m_core->InitAll();
   CentreDefaultGeometry();
+  m_keeper = new TWindowKeeper(*this, *m_core, *ui->Splitter2);
+  m_keeper->ReadMyRegistryValues(ShellEntryInstalledAtStart);
+  m_rememberedPath = m_keeper->Preferences().RememberedPath();
   ApplyLanguage();
   PushAll();
 }
 
 TfZelvoRename::~TfZelvoRename() {
+  m_keeper->WriteMyRegDefault();
   // The views go before the models they show.
   delete m_dirView;
   delete m_driveView;
@@ -136,6 +141,7 @@ void TfZelvoRename::btnPathUpClick() {
 }
 
 void TfZelvoRename::OpenFolder(const QString &folder) {
+  m_rememberedPath = folder;
   m_core->FileList().SetDirectory(folder);
 }
 
@@ -169,10 +175,15 @@ void TfZelvoRename::BindOptions() {
 void TfZelvoRename::BindPreferences() {
   for (const PreferencePair &pair : kPreferences) {
     const QString box = QLatin1String(pair.box);
-    connect(findChild<QAbstractButton *>(box), &QAbstractButton::toggled, this,
-            [this, box](bool on) { m_core->SetFlag(box, on); });
+    connect(findChild<QAbstractButton *>(box), &QAbstractButton::toggled, this, [this, box](bool on) {
+      m_core->SetFlag(box, on);
+      PushPreferences();
+    });
     connect(findChild<QAction *>(QLatin1String(pair.menuItem)), &QAction::toggled, this,
-            [this, box](bool on) { m_core->SetFlag(box, on); });
+            [this, box](bool on) {
+              m_core->SetFlag(box, on);
+              PushPreferences();
+            });
   }
 }
 
@@ -185,6 +196,7 @@ void TfZelvoRename::BindCommands() {
   const auto initAll = [this] {
     m_core->InitAll();
     CentreDefaultGeometry();
+    m_keeper->Measure();
   };
   connect(findChild<QAction *>(QStringLiteral("mDefaultOptions")), &QAction::triggered, this, initAll);
   connect(ui->btnSetDefaultValue, &QPushButton::clicked, this, initAll);
@@ -196,7 +208,9 @@ void TfZelvoRename::BindCommands() {
             [this, index] { m_core->ChangeLanguage(index); });
 
   connect(ui->btnRename, &QPushButton::clicked, this, [this] {
+    m_keeper->BeforeRename();
     m_core->btnRenameClick();
+    m_keeper->AfterRename();
     SelectTab(0);
   });
   connect(ui->btnUndo, &QPushButton::clicked, this, [this] { m_core->btnUndoClick(); });
@@ -391,4 +405,5 @@ bool TfZelvoRename::eventFilter(QObject *watched, QEvent *event) {
 void TfZelvoRename::showEvent(QShowEvent *event) {
   QMainWindow::showEvent(event);
   m_core->FormShow(m_rememberedPath);
+  m_keeper->FormShow();
 }

@@ -18,6 +18,7 @@ class TfErrors;
 class TZelvoRenameDirTreeCombo;
 class TOptionBinder;
 class TWidgetDialogs;
+class TWindowKeeper;
 struct Platform;
 
 class TfZelvoRename : public QMainWindow {
@@ -37,7 +38,7 @@ public:
   // The rename error list is its own window; the program creates it after the main window.
   void SetErrorsDialog(TfErrors *dialog);
 
-  // Shows a folder (or "Drives") in the file list.
+  // Shows a folder (or "Drives") in the file list; it is also the folder the first showing opens.
   void OpenFolder(const QString &folder);
   // The folder the first showing opens when the last path is remembered.
   void SetRememberedPath(const QString &folder) { m_rememberedPath = folder; }
@@ -88,5 +89,6 @@ private:
   std::unique_ptr<TfErrors> m_ownErrors;
   TfErrors *m_errors = nullptr;
   TOptionBinder *m_binder = nullptr;
+  TWindowKeeper *m_keeper = nullptr; // the stored preferences, geometry and column widths
   QString m_rememberedPath;
 };
