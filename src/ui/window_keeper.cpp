@@ -46,6 +46,10 @@ void TWindowKeeper::ReadMyRegistryValues(const AppPreferences::ShellEntryCheck &
 }
 
 void TWindowKeeper::Measure() {
+  // The sizes the options need are known once the style and fonts are in place.
+  m_window.ensurePolished();
+  if (m_window.layout())
+    m_window.layout()->activate();
   QSize needed = m_window.layout() ? m_window.layout()->totalMinimumSize() : m_window.minimumSizeHint();
   needed = needed.expandedTo(m_window.minimumSizeHint());
   m_window.setMinimumSize(needed.width(), qMax(kMinimumHeight, needed.height()));

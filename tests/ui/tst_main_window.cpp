@@ -47,6 +47,7 @@ public:
 class TestMainWindow : public QObject {
   Q_OBJECT
 
+  QTemporaryDir m_settings;
   std::unique_ptr<QTemporaryDir> m_dir;
   std::unique_ptr<FakeDialogs> m_dialogs;
   std::unique_ptr<TfZelvoRename> m_window;
@@ -70,9 +71,15 @@ class TestMainWindow : public QObject {
   }
 
 private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void initTestCase() {
+    // The windows write their preferences at the end: into a folder of this test's own.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_settings.filePath("config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_settings.filePath("data")));
+  }
 
   void init() {
+    // Every window starts as on a first run: no preferences of an earlier test.
+    QVERIFY(QDir(m_settings.filePath("config")).removeRecursively());
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_dialogs = std::make_unique<FakeDialogs>();
