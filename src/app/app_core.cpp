@@ -66,6 +66,12 @@ void AppCore::FieldPressed(QStringView objectName) {
     m_variableTarget = target;
 }
 
+QString AppCore::VariableTargetName(int target) {
+  if (target < 1 || target > int(std::size(kVariableTargets)))
+    return {};
+  return QLatin1String(kVariableTargets[target - 1]);
+}
+
 int AppCore::VariableTargetOf(QStringView objectName) {
   for (int i = 0; i < int(std::size(kVariableTargets)); ++i)
     if (objectName == QLatin1String(kVariableTargets[i]))

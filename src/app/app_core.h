@@ -55,7 +55,7 @@ public:
   const TZelvoRenameFileListView &FileList() const { return *m_list; }
   PreviewModel &PreviewList() { return *m_preview; }
   VariableExpander &Expander() { return m_expander; }
-  TextList &TextListLines() { return m_textList; }
+  const TextList &TextListLines() const { return m_textList; }
   RenameSession &Session() { return *m_session; }
   const LanguageTexts &Texts() const { return m_texts; }
   int CurrentLanguage() const { return m_currentLanguage; }
@@ -77,6 +77,23 @@ public:
   void FieldPressed(QStringView objectName);
   // The target number of a variable-capable field, or 0.
   static int VariableTargetOf(QStringView objectName);
+  // The field a target number stands for (empty for 0 or an unknown number).
+  static QString VariableTargetName(int target);
+  // An item of the variables menu: the tag goes to the end of the target field's text, which counts
+  // as a change of that field. Returns the field changed, or empty when there is no target.
+  QString HelpWithVariables(const QString &tag);
+
+  // ---- The text list editor. Its lines reach "\T" at the next refresh.
+  // Runs the editor (showModal shows it and returns when it is closed), then puts the working folder
+  // back to the file list's folder: a file dialog may have moved it.
+  void btnEditorClick(const std::function<void()> &showModal);
+  // The editor's load button: a text file chosen in the file list's folder replaces the lines.
+  // False when the lines stayed as they were.
+  bool btnLoadTXTClick();
+  // The editor's new button: no lines, no caption.
+  void btnNewClick();
+  // The editor's text, one line of the list per line.
+  void SetTextListText(const QString &text);
 
   // ---- Option fields, as the user changes them. Each runs the field's reaction.
   // A text field (tMask, tInsertBefore...); false for an unknown name.

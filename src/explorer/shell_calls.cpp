@@ -95,6 +95,10 @@ QString DefaultApplicationFor(const QString &mimeType, const QStringList &config
   return QString();
 }
 
+QString DesktopEntryExec(const QString &desktopFile) {
+  return GroupValue(desktopFile, QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
+}
+
 QStringList DesktopExecCommand(const QString &exec, const QString &file) {
   QStringList command;
   bool fileGiven = false;
@@ -142,8 +146,7 @@ bool DesktopShellCalls::OpenWithAppFor(const QString &mimeType, const QString &f
       DesktopFilePath(DefaultApplicationFor(mimeType, ConfigDirs(), dataDirs), dataDirs);
   if (desktopFile.isEmpty())
     return false;
-  const QString exec = GroupValue(desktopFile, QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
-  const QStringList command = DesktopExecCommand(exec, file);
+  const QStringList command = DesktopExecCommand(DesktopEntryExec(desktopFile), file);
   return !command.isEmpty() && Run(command.first(), command.mid(1), folder);
 }
 

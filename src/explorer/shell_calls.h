@@ -36,6 +36,8 @@ QString DefaultApplicationFor(const QString &mimeType, const QStringList &config
                               const QStringList &dataDirs);
 // The path of an installed desktop file id ("org.gnome.gedit.desktop"), or empty.
 QString DesktopFilePath(const QString &desktopId, const QStringList &dataDirs);
+// The Exec line of a desktop entry file, or empty.
+QString DesktopEntryExec(const QString &desktopFile);
 // The program and arguments of a desktop entry's Exec line started on one file: %f %F %u %U become
 // the file, %% a percent sign, the other field codes go. Empty when the line has no program.
 QStringList DesktopExecCommand(const QString &exec, const QString &file);
