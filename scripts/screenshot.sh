@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Pictures of the main window on each tab, in English and German, for anyone without a display.
+# Pictures of the main window on each tab and with its variables menu open, in English, Spanish and
+# German, and of the information box and the text list editor, for anyone without a display.
 # Usage: scripts/screenshot.sh [OUTPUT_FOLDER]   (default: build/screenshots)
-# Starts the program under a virtual X server on a prepared folder; it saves window-<language>-tab<n>.png
-# (language 0 English, 5 German; ZELVO_SCREENSHOT_LANGUAGES picks others, e.g. "0,1,8") and ends.
+# Starts the program under a virtual X server on a prepared folder; it saves window-<language>-tab<n>.png,
+# menu-<language>.png (language 0 English, 1 Spanish, 5 German; ZELVO_SCREENSHOT_LANGUAGES picks others,
+# e.g. "0,8"), about.png and text-list.png, and ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="$(realpath -m "${1:-build/screenshots}")"
@@ -19,6 +21,6 @@ done
 mkdir "$folder/Sub Folder"
 
 mkdir -p "$out"
-ZELVO_SCREENSHOT_DIR="$out" ZELVO_SCREENSHOT_LANGUAGES="${ZELVO_SCREENSHOT_LANGUAGES:-0,5}" \
+ZELVO_SCREENSHOT_DIR="$out" ZELVO_SCREENSHOT_LANGUAGES="${ZELVO_SCREENSHOT_LANGUAGES:-0,1,5}" \
   xvfb-run -a -s "-screen 0 1280x1024x24" build/src/ui/zelvo-rename "$folder"
 echo "Screenshots in $out"

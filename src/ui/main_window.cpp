@@ -1,7 +1,9 @@
 #include "ui/main_window.h"
 
+#include "app/about_texts.h"
 #include "app/app_core.h"
 #include "explorer/file_list_commands.h"
+#include "ui/about_dialog.h"
 #include "ui/caption_apply.h"
 #include "ui/dir_tree_combo.h"
 #include "ui/entry_icons.h"
@@ -10,6 +12,8 @@
 #include "ui/options_menu.h"
 #include "ui/preview_delegate.h"
 #include "ui/program_icon.h"
+#include "ui/text_list_dialog.h"
+#include "ui/variables_menu.h"
 #include "ui/widget_dialogs.h"
 #include "ui/window_keeper.h"
 #include "ui_main_window.h"
@@ -85,6 +89,8 @@ TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, 
   BindCommands();
   BindLists();
   InstallVariableFields();
+  SetVariablesMenu(BuildVariablesMenu(
+      this, [this](const QString &tag) { m_core->HelpWithVariables(tag); }, [this] { btnEditorClick(); }));
   BindCore();
   ui->TabControl1->installEventFilter(this);
   ui->TabControl1->tabBar()->installEventFilter(this);
@@ -337,6 +343,48 @@ TfErrors &TfZelvoRename::ErrorsDialog() {
 void TfZelvoRename::SetErrorsDialog(TfErrors *dialog) {
   m_ownErrors.reset();
   m_errors = dialog;
+}
+
+TfAbout &TfZelvoRename::AboutDialog() {
+  if (!m_about) {
+    m_ownAbout = std::make_unique<TfAbout>();
+    m_about = m_ownAbout.get();
+  }
+  return *m_about;
+}
+
+void TfZelvoRename::SetAboutDialog(TfAbout *dialog) {
+  m_ownAbout.reset();
+  m_about = dialog;
+}
+
+TfTextList &TfZelvoRename::TextListDialog() {
+  if (!m_textList) {
+    m_ownTextList = std::make_unique<TfTextList>();
+    m_textList = m_ownTextList.get();
+  }
+  return *m_textList;
+}
+
+void TfZelvoRename::SetTextListDialog(TfTextList *dialog) {
+  m_ownTextList.reset();
+  m_textList = dialog;
+}
+
+void TfZelvoRename::btnInfoClick() {
+  TfAbout &about = AboutDialog();
+  about.SetUp(AboutBoxTexts());
+  m_dialogs->RunModal(about);
+}
+
+// The lines typed reach the list when the editor closes; the next refresh uses them.
+void TfZelvoRename::btnEditorClick() {
+  TfTextList &editor = TextListDialog();
+  editor.Bind(*m_core);
+  m_core->btnEditorClick([this, &editor] {
+    m_dialogs->RunModal(editor);
+    m_core->SetTextListText(editor.Text());
+  });
 }
 
 void TfZelvoRename::SelectTab(int index) {

@@ -14,7 +14,9 @@ class QAbstractItemView;
 class QLineEdit;
 class QMenu;
 class QTreeView;
+class TfAbout;
 class TfErrors;
+class TfTextList;
 class TZelvoRenameDirTreeCombo;
 class TOptionBinder;
 class TWidgetDialogs;
@@ -44,6 +46,13 @@ public:
   void SetRememberedPath(const QString &folder) { m_rememberedPath = folder; }
   // The variables menu becomes the context menu of the eight fields that take variables.
   void SetVariablesMenu(QMenu *menu);
+  QMenu *VariablesMenu() const { return m_variablesMenu; }
+  // The information box and the text list editor are windows of their own, which the program
+  // creates after the main window; without them the window makes its own when first needed.
+  TfAbout &AboutDialog();
+  void SetAboutDialog(TfAbout *dialog);
+  TfTextList &TextListDialog();
+  void SetTextListDialog(TfTextList *dialog);
 
 protected:
   void contextMenuEvent(QContextMenuEvent *event) override;
@@ -72,9 +81,9 @@ private:
   void lZelvoListClick();
   void CopyListSelection();
 
+  void btnInfoClick();
+  void btnEditorClick();
   // Places for the windows other parts of the program add.
-  void btnInfoClick() {}
-  void btnEditorClick() {}
   void btnShellOptionsClick() {}
   void btnPathUpClick();
 
@@ -88,6 +97,10 @@ private:
   QMenu *m_variablesMenu = nullptr;
   std::unique_ptr<TfErrors> m_ownErrors;
   TfErrors *m_errors = nullptr;
+  std::unique_ptr<TfAbout> m_ownAbout;
+  TfAbout *m_about = nullptr;
+  std::unique_ptr<TfTextList> m_ownTextList;
+  TfTextList *m_textList = nullptr;
   TOptionBinder *m_binder = nullptr;
   TWindowKeeper *m_keeper = nullptr; // the stored preferences, geometry and column widths
   QString m_rememberedPath;

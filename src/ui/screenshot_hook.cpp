@@ -1,10 +1,18 @@
 #include "ui/screenshot_hook.h"
 
+#include "app/about_texts.h"
 #include "app/app_core.h"
+#include "ui/about_dialog.h"
 #include "ui/main_window.h"
+#include "ui/text_list_dialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTextStream>
 
@@ -17,6 +25,53 @@ QString Folder() {
 void Settle() {
   for (int i = 0; i < 5; ++i)
     QApplication::processEvents();
+}
+
+bool Save(const QPixmap &picture, const QString &path) {
+  if (!picture.save(path))
+    return false;
+  QTextStream(stdout) << path << '\n';
+  return true;
+}
+
+// The variables menu open on the extension's Insert After field, with the column data submenu and
+// its size submenu open: the window and the menus as the screen shows them.
+bool SaveVariablesMenu(TfZelvoRename &window, QTabWidget &tabs, const QString &path) {
+  tabs.setCurrentIndex(1);
+  auto *field = window.findChild<QLineEdit *>(QStringLiteral("tInsertAfterEx"));
+  QMenu *menu = window.VariablesMenu();
+  if (!field || !menu)
+    return false;
+  Settle();
+  menu->popup(field->mapToGlobal(QPoint(0, field->height())));
+  Settle();
+  for (const char *name : {"ColumnData1", "Size1"}) {
+    auto *action = window.findChild<QAction *>(QLatin1String(name));
+    if (!action || !action->menu())
+      return false;
+    auto *owner = qobject_cast<QMenu *>(action->menu()->parentWidget());
+    owner->setActiveAction(action);
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(owner, &right);
+    Settle();
+  }
+  QRect area = window.frameGeometry();
+  for (QMenu *open : {menu, window.findChild<QMenu *>(QStringLiteral("ColumnData1Menu")),
+                      window.findChild<QMenu *>(QStringLiteral("Size1Menu"))})
+    area |= open->geometry();
+  const QPixmap picture = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+  menu->close();
+  Settle();
+  tabs.setCurrentIndex(0);
+  return Save(picture, path);
+}
+
+bool SaveDialog(QDialog &dialog, const QString &path) {
+  dialog.show();
+  Settle();
+  const bool saved = Save(dialog.grab(), path);
+  dialog.hide();
+  return saved;
 }
 
 } // namespace
@@ -42,11 +97,22 @@ int TakeScreenshots(TfZelvoRename &window) {
       Settle();
       const QString path =
           folder.filePath(QStringLiteral("window-%1-tab%2.png").arg(language.trimmed()).arg(tab));
-      if (!window.grab().save(path))
+      if (!Save(window.grab(), path))
         ++failures;
-      else
-        QTextStream(stdout) << path << '\n';
     }
+    if (!SaveVariablesMenu(window, *tabs,
+                           folder.filePath(QStringLiteral("menu-%1.png").arg(language.trimmed()))))
+      ++failures;
   }
+  TfAbout &about = window.AboutDialog();
+  about.SetUp(AboutBoxTexts());
+  if (!SaveDialog(about, folder.filePath(QStringLiteral("about.png"))))
+    ++failures;
+  TfTextList &editor = window.TextListDialog();
+  window.Core().SetTextListText(QStringLiteral("Summer\nAutumn\nWinter: a line long enough to wrap at the "
+                                               "width of the editor, still one line of the list\nSpring"));
+  editor.Bind(window.Core());
+  if (!SaveDialog(editor, folder.filePath(QStringLiteral("text-list.png"))))
+    ++failures;
   return failures == 0 ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 // Pictures of the window for people without a display: with ZELVO_SCREENSHOT_DIR set, the program
-// saves the window on each tab in each language of ZELVO_SCREENSHOT_LANGUAGES (default "0,5") and ends.
+// saves the window on each tab and with its variables menu open in each language of
+// ZELVO_SCREENSHOT_LANGUAGES (default "0,5"), the information box and the text list editor, and ends.
 #pragma once
 
 class TfZelvoRename;

@@ -1,0 +1,77 @@
+#include "ui/variables_menu.h"
+
+#include "variables/variables_menu.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QStyle>
+#include <QWidget>
+
+#include <vector>
+
+namespace {
+
+// The picture of each top-level item: a theme icon, and a style picture where the theme has none.
+struct TopIcon {
+  const char *item;
+  const char *themeName;
+  QStyle::StandardPixmap fallback;
+};
+const TopIcon kTopIcons[] = {
+    {"Graphics1", "image-x-generic", QStyle::SP_FileIcon},
+    {"MP31", "audio-x-generic", QStyle::SP_MediaVolume},
+    {"RA1", "multimedia-player", QStyle::SP_MediaPlay},
+    {"HTMLTitle1", "text-html", QStyle::SP_FileIcon},
+    {"RomsN641", "input-gaming", QStyle::SP_DriveCDIcon},
+    {"RandomNumbers1", "media-playlist-shuffle", QStyle::SP_BrowserReload},
+    {"ManualNumber1", "accessories-calculator", QStyle::SP_FileDialogListView},
+    {"CurrentDate1", "x-office-calendar", QStyle::SP_FileDialogInfoView},
+    {"FileDate1", "document-open-recent", QStyle::SP_FileDialogDetailedView},
+    {"ColumnData1", "x-office-spreadsheet", QStyle::SP_FileDialogDetailedView},
+    {"DatafromExternalFile1", "text-x-generic", QStyle::SP_FileIcon},
+    {"CDDisplayComicReader1", "media-optical", QStyle::SP_DriveCDIcon},
+};
+
+QIcon TopLevelIcon(const QWidget *owner, const char *name) {
+  for (const TopIcon &icon : kTopIcons)
+    if (qstrcmp(icon.item, name) == 0)
+      return QIcon::fromTheme(QLatin1String(icon.themeName), owner->style()->standardIcon(icon.fallback));
+  return {};
+}
+
+} // namespace
+
+QMenu *BuildVariablesMenu(QWidget *owner, std::function<void(const QString &tag)> appendTag,
+                          std::function<void()> openEditor) {
+  auto *menu = new QMenu(owner);
+  menu->setObjectName(QStringLiteral("PopupMenuVariables"));
+  // The menu each depth adds to: the menu itself, then the submenu opened last at each level.
+  std::vector<QMenu *> levels{menu};
+  for (const VariablesMenuItem &item : VariablesMenuItems()) {
+    levels.resize(size_t(item.depth) + 1);
+    QMenu *parent = levels.back();
+    const QString name = QLatin1String(item.name);
+    const QString caption = QString::fromUtf8(item.caption);
+    QAction *action = nullptr;
+    if (item.kind == VariablesMenuItem::Submenu) {
+      QMenu *sub = parent->addMenu(caption);
+      sub->setObjectName(name + QStringLiteral("Menu"));
+      action = sub->menuAction();
+      levels.push_back(sub);
+    } else {
+      action = parent->addAction(caption);
+      action->setParent(owner);
+      if (item.kind == VariablesMenuItem::OpenEditor) {
+        QObject::connect(action, &QAction::triggered, owner, [openEditor] { openEditor(); });
+      } else {
+        const QString tag = QString::fromLatin1(item.tag);
+        QObject::connect(action, &QAction::triggered, owner, [appendTag, tag] { appendTag(tag); });
+      }
+    }
+    action->setObjectName(name);
+    if (item.depth == 0)
+      action->setIcon(TopLevelIcon(owner, item.name));
+  }
+  return menu;
+}
