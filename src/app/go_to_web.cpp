@@ -52,6 +52,8 @@ QString TGoToWeb::FindBrowser() {
   QString command;
   for (const QString &mimeType : {QStringLiteral("x-scheme-handler/https"), QStringLiteral("text/html")}) {
     const QString id = DefaultApplicationFor(mimeType, m_search.configDirs, m_search.dataDirs);
+    if (id.isEmpty())
+      continue;
     command = DesktopEntryExec(DesktopFilePath(id, m_search.dataDirs));
     if (!command.isEmpty())
       break;
