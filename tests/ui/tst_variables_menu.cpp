@@ -167,12 +167,8 @@ private slots:
                              << "Gràfics";
     QTest::newRow("German keeps English") << int(LanguageGerman) << "CurrentDate1"
                                           << "Today Date";
-    QTest::newRow("German composed") << int(LanguageGerman) << "RandomName16Chars1"
-                                     << "16 Characters";
     QTest::newRow("Spanish leaves RA") << int(LanguageSpanish) << "RA1"
                                        << "&RA";
-    QTest::newRow("Polish submenu item") << int(LanguagePolish) << "DDMMYYYYHHMM1"
-                                         << "DD-MM-YYYY HH'MM";
   }
   void languageSwitch_captionsTheMenu() {
     QFETCH(int, language);
