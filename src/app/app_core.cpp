@@ -6,6 +6,8 @@
 #include "engine/option_rules.h"
 #include "explorer/explorer_helpers.h"
 
+#include <QCoreApplication>
+
 #include <iterator>
 
 namespace {
@@ -36,7 +38,8 @@ AppCore::AppCore(DialogHook &dialogs, const Platform *platform, QObject *parent)
     : QObject(parent), m_dialogs(dialogs),
       m_list(std::make_unique<TZelvoRenameFileListView>(nullptr, platform)),
       m_preview(std::make_unique<PreviewModel>(*m_list)),
-      m_session(std::make_unique<RenameSession>(m_options, *m_list, &m_expander)) {
+      m_session(std::make_unique<RenameSession>(m_options, *m_list, &m_expander)),
+      m_programPath(QCoreApplication::applicationFilePath()) {
   m_formCaption = BaseFormCaption();
   m_session->SetPreviewTexts(&m_previewTexts);
   ConnectList();
@@ -370,8 +373,12 @@ void AppCore::ChangeLanguage(int index) {
   ApplyTexts();
   emit LanguageChanged(index);
   WriteFormCaption();
-  if (m_shellEntryInstalled)
+  if (m_shellEntryInstalled) {
+    // The entry follows the language; a failed rewrite leaves it in the old one.
     emit ShellEntryCaptionChanged(m_texts.sShellEntryCaption);
+    (void)ShowShellEntryFailure(
+        m_shellExtension.WriteShellExtension(m_texts.sShellEntryCaption, m_programPath));
+  }
   hold.Discard();
   (void)m_session->LanguageChanged();
   SyncPreview();

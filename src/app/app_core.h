@@ -10,6 +10,7 @@
 #include "engine/rename_session.h"
 #include "explorer/file_list_view.h"
 #include "lang/language_texts.h"
+#include "settings/shell_extension.h"
 #include "variables/text_list.h"
 #include "variables/variable_expander.h"
 
@@ -189,10 +190,22 @@ signals:
   // The file manager entry must be registered again with this text (the language changed).
   void ShellEntryCaptionChanged(const QString &caption);
 
+  // The file manager entry was added or removed: btnShellOptions shows the other command now.
+  void ShellEntryInstalledChanged(bool installed);
+
 public:
-  // Whether the file manager entry is installed (kept by the shell integration).
+  // ---- The file manager entry "Zelvo Rename from Here".
+  // Whether the entry is installed, as last read or changed.
   bool ShellEntryInstalled() const { return m_shellEntryInstalled; }
   void SetShellEntryInstalled(bool on) { m_shellEntryInstalled = on; }
+  // Where the entry goes and the program it starts (by default the user's folders and the
+  // running program).
+  void SetShellExtension(const ShellExtension &extension, const QString &programPath);
+  // Reads whether the entry is installed from its "Drive" record.
+  void ReadShellEntryState();
+  // Removes the entry when it is installed, else adds it in the current language. A failure is
+  // shown as an error and leaves the entry as it was.
+  void btnShellOptionsClick();
 
 private:
   class RefreshHold;
@@ -214,6 +227,7 @@ private:
   using SaveCommand = std::function<SaveOutcome(const QString &path, const RenameSession::Confirm &confirm)>;
   void RunSave(const QString &fileName, const QString &filter, const SaveCommand &save);
   void ApplyTexts();
+  [[nodiscard]] bool ShowShellEntryFailure(const ShellEntryStatus &status);
 
   DialogHook &m_dialogs;
   RenameOptions m_options;
@@ -229,6 +243,8 @@ private:
   bool m_active = true;
   bool m_undoAvailable = false;
   bool m_shellEntryInstalled = false;
+  ShellExtension m_shellExtension;
+  QString m_programPath;
   int m_variableTarget = 0;
   QString m_formCaption;
   QString m_formHint;

@@ -130,3 +130,15 @@ QList<ShellEntryFile> ShellEntryFiles(const QString &dataHome, const QString &ca
        NemoAction(caption, programPath), false},
   };
 }
+
+QStringList ShellEntryPaths(const QString &dataHome, const QStringList &captions) {
+  QStringList paths;
+  const QString noScript = NautilusScriptPath(dataHome, QString());
+  for (const ShellEntryFile &file : ShellEntryFiles(dataHome, QString(), QString())) {
+    if (file.path != noScript)
+      paths.append(file.path);
+  }
+  for (const QString &caption : captions)
+    paths.append(NautilusScriptPath(dataHome, caption));
+  return paths;
+}

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // One file of the entry: where it goes and what it holds.
 struct ShellEntryFile {
@@ -21,6 +22,10 @@ struct ShellEntryFile {
 // - nemo/actions/zelvo-rename-from-here.nemo_action: a Nemo action.
 QList<ShellEntryFile> ShellEntryFiles(const QString &dataHome, const QString &caption,
                                       const QString &programPath);
+
+// Where the files of the entry are for any of these captions: the three of fixed names and the
+// Nautilus scripts of those captions.
+QStringList ShellEntryPaths(const QString &dataHome, const QStringList &captions);
 
 // The Nautilus script of a caption: the one file whose name depends on the menu text.
 QString NautilusScriptPath(const QString &dataHome, const QString &caption);

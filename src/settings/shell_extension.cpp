@@ -41,12 +41,7 @@ ShellEntryStatus ShellExtension::WriteShellExtension(const QString &caption,
 
 ShellEntryStatus ShellExtension::RemoveShellExtension() const {
   FileTransaction transaction;
-  QStringList paths;
-  for (const ShellEntryFile &file : ShellEntryFiles(m_dataHome, QString(), QString()))
-    paths.append(file.path);
-  for (const QString &caption : m_record.Captions())
-    paths.append(NautilusScriptPath(m_dataHome, caption));
-  for (const QString &path : std::as_const(paths)) {
+  for (const QString &path : ShellEntryPaths(m_dataHome, m_record.Captions())) {
     if (!transaction.Remove(path))
       return Failed(transaction);
   }

@@ -14,6 +14,8 @@ int main(int argc, char *argv[]) {
   QApplication::setApplicationName(QStringLiteral("Zelvo Rename 2000"));
   // Pictures the desktop's theme lacks come from the common one.
   QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+  // Desktops match the window to the installed desktop entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("com.zelvosoft.ZelvoRename"));
   TfZelvoRename window;
   TfAbout about;
   window.SetAboutDialog(&about);

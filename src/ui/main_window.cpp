@@ -97,6 +97,7 @@ TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, 
 
   setWindowTitle(BaseCaption());
   m_core->InitAll();
+  m_core->ReadShellEntryState();
   CentreDefaultGeometry();
   m_keeper = new TWindowKeeper(*this, *m_core, *ui->Splitter2);
   m_keeper->ReadMyRegistryValues(ShellEntryInstalledAtStart);
@@ -223,7 +224,7 @@ void TfZelvoRename::BindCommands() {
   connect(ui->btnInfo, &QPushButton::clicked, this, [this] { btnInfoClick(); });
   connect(ui->ProgramIcon, &QToolButton::clicked, this, [this] { btnInfoClick(); });
   connect(ui->btnEditor, &QPushButton::clicked, this, [this] { btnEditorClick(); });
-  connect(ui->btnShellOptions, &QPushButton::clicked, this, [this] { btnShellOptionsClick(); });
+  connect(ui->btnShellOptions, &QPushButton::clicked, this, [this] { m_core->btnShellOptionsClick(); });
   connect(ui->btnPathUp, &QToolButton::clicked, this, [this] { btnPathUpClick(); });
 }
 
@@ -270,6 +271,7 @@ void TfZelvoRename::BindCore() {
   connect(&core, &AppCore::CaptionChanged, this, &QWidget::setWindowTitle);
   connect(&core, &AppCore::HintChanged, this, &QWidget::setToolTip);
   connect(&core, &AppCore::LanguageChanged, this, &TfZelvoRename::ApplyLanguage);
+  connect(&core, &AppCore::ShellEntryInstalledChanged, this, &TfZelvoRename::ApplyLanguage);
   connect(&core, &AppCore::ErrorsToShow, this, [this](const RenameErrorRecord &errors) {
     QList<TfErrors::Failure> failures;
     const TZelvoRenameFileListView &list = m_core->FileList();

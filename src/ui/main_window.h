@@ -83,8 +83,6 @@ private:
 
   void btnInfoClick();
   void btnEditorClick();
-  // Places for the windows other parts of the program add.
-  void btnShellOptionsClick() {}
   void btnPathUpClick();
 
   std::unique_ptr<Ui::TfZelvoRename> ui;

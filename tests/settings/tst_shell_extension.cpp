@@ -22,10 +22,8 @@ QByteArray Read(const QString &path) {
 // Every file of the entry with what it holds; the Nautilus script under the caption's own name.
 QMap<QString, QByteArray> Snapshot(const QString &dataHome, const QStringList &captions) {
   QMap<QString, QByteArray> out;
-  for (const ShellEntryFile &file : ShellEntryFiles(dataHome, QString(), QString()))
-    out.insert(file.path, Read(file.path));
-  for (const QString &caption : captions)
-    out.insert(NautilusScriptPath(dataHome, caption), Read(NautilusScriptPath(dataHome, caption)));
+  for (const QString &path : ShellEntryPaths(dataHome, captions))
+    out.insert(path, Read(path));
   return out;
 }
 
