@@ -38,10 +38,11 @@ done
 # The completion offers the options and the --set field names.
 completion=$usr/share/bash-completion/completions/zelvo-rename-cli
 complete_words() {
-  bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _zelvo_rename_cli
+  PATH=$usr/bin:$PATH bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _zelvo_rename_cli
            printf "%s\n" "${COMPREPLY[@]}"' _ "$completion" "$@"
 }
-[ "$(complete_words zelvo-rename-cli --ren)" = $'--rename\n--rename-script' ] || fail "completion of --ren"
+[ "$(complete_words zelvo-rename-cli --re)" = $'--recover\n--recursive\n--rename\n--rename-script' ] ||
+  fail "completion of --re"
 complete_words zelvo-rename-cli --set tInsertB | grep -qx 'tInsertBefore=' || fail "completion of --set"
 complete_words zelvo-rename-cli --set rg | grep -qx 'rgTypeNumber=' || fail "completion of rgTypeNumber"
 echo "installed files: all checks passed"
