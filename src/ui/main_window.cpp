@@ -97,10 +97,12 @@ TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, 
 
   setWindowTitle(BaseCaption());
   m_core->InitAll();
-  m_core->ReadShellEntryState();
   CentreDefaultGeometry();
   m_keeper = new TWindowKeeper(*this, *m_core, *ui->Splitter2);
-  m_keeper->ReadMyRegistryValues(ShellEntryInstalledAtStart);
+  m_keeper->ReadMyRegistryValues([this] {
+    m_core->ReadShellEntryState();
+    return m_core->ShellEntryInstalled();
+  });
   m_rememberedPath = m_keeper->Preferences().RememberedPath();
   ApplyLanguage();
   PushAll();

@@ -107,8 +107,3 @@ bool TWindowKeeper::eventFilter(QObject *watched, QEvent *event) {
   }
   return QObject::eventFilter(watched, event);
 }
-
-bool ShellEntryInstalledAtStart() {
-  // Hook for the file-manager entry: until its record is readable here, none is installed.
-  return false;
-}

@@ -48,6 +48,3 @@ private:
   QRect m_closedGeometry; // noted when the window closes
   bool m_closed = false;
 };
-
-// Whether the file manager's entry is installed, as the settings store's "Drive" record says.
-bool ShellEntryInstalledAtStart();

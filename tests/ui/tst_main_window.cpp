@@ -90,6 +90,25 @@ private slots:
     m_dialogs.reset();
   }
 
+  // The entry goes into this test's own data folder; the next window reads it back at start.
+  void shellOptionsButton_addsAndTheNextWindowRemoves() {
+    const QString script = m_settings.filePath("data/nautilus/scripts/Zelvo Rename from Here");
+    const LanguageTexts &texts = m_window->Core().Texts();
+    auto *button = Find<QPushButton>("btnShellOptions");
+    QCOMPARE(button->text(), texts.sAddShellEntry);
+    button->click();
+    QCOMPARE(button->text(), texts.sRemoveShellEntry);
+    QVERIFY(QFile::exists(script));
+
+    m_window = std::make_unique<TfZelvoRename>(m_dialogs.get());
+    button = Find<QPushButton>("btnShellOptions");
+    QCOMPARE(button->text(), texts.sRemoveShellEntry);
+    button->click();
+    QCOMPARE(button->text(), texts.sAddShellEntry);
+    QVERIFY(!QFile::exists(script));
+    QVERIFY(m_dialogs->errors.isEmpty());
+  }
+
   void typing_updatesPreview() {
     MakeFiles({"alpha.txt", "beta.txt"});
     m_window->OpenFolder(m_dir->path());
