@@ -8,6 +8,7 @@
 #include "ui/dir_tree_combo.h"
 #include "ui/entry_icons.h"
 #include "ui/errors_dialog.h"
+#include "ui/file_list_widget.h"
 #include "ui/option_binder.h"
 #include "ui/options_menu.h"
 #include "ui/preview_delegate.h"
@@ -29,7 +30,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
-#include <QTreeView>
 
 namespace {
 
@@ -123,30 +123,27 @@ void TfZelvoRename::CreateListViews(const Platform *platform) {
   m_driveView->SetTreeHeight(240);
   m_driveView->SetFileList(&m_core->FileList());
   ui->DriveViewSlot->layout()->addWidget(m_driveView);
-  m_dirView = new QTreeView(ui->DirViewSlot);
+  m_dirView = new TZelvoRenameFileListWidget(m_core->FileList(), ui->DirViewSlot);
   m_dirView->setObjectName(QStringLiteral("DirView1"));
-  m_dirView->setRootIsDecorated(false);
-  m_dirView->setUniformRowHeights(true);
-  m_dirView->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  m_dirView->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_dirView->setModel(&m_core->FileList());
   ui->DirViewSlot->layout()->addWidget(m_dirView);
-  connect(m_dirView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-          &TfZelvoRename::CopyListSelection);
-}
-
-// The file list model keeps the selection that the rename reads.
-void TfZelvoRename::CopyListSelection() {
-  TZelvoRenameFileListView &list = m_core->FileList();
-  list.ClearSelection();
-  for (const QModelIndex &row : m_dirView->selectionModel()->selectedRows())
-    list.SetSelected(row.row(), true);
-  if (const QModelIndex current = m_dirView->currentIndex(); current.isValid())
-    list.SetFocused(current.row());
+  connect(m_dirView, &TZelvoRenameFileListWidget::DropDownRequested, m_driveView,
+          &TZelvoRenameDirTreeCombo::ToggleDropDown);
+  connect(m_dirView, &TZelvoRenameFileListWidget::DropDownCloseRequested, this, [this] {
+    if (m_driveView->IsDroppedDown())
+      m_driveView->ToggleDropDown();
+  });
+  connect(m_dirView, &TZelvoRenameFileListWidget::DirectoryChosen, m_driveView,
+          &TZelvoRenameDirTreeCombo::SelectPath);
+  connect(m_dirView, &TZelvoRenameFileListWidget::FoldersRenamed, m_driveView,
+          &TZelvoRenameDirTreeCombo::FillDrives);
+  connect(m_dirView, &TZelvoRenameFileListWidget::MessageRequested, this,
+          [this](const QString &message) { m_dialogs->ShowError(message); });
+  connect(m_dirView, &TZelvoRenameFileListWidget::OnEdited, this,
+          [this](int row, QString &text) { m_core->EditInPlace(row, text); });
 }
 
 void TfZelvoRename::btnPathUpClick() {
-  (void)FileListCommands(m_core->FileList()).GoUp();
+  m_dirView->GoUp();
 }
 
 void TfZelvoRename::OpenFolder(const QString &folder) {
@@ -236,8 +233,8 @@ void TfZelvoRename::BindLists() {
   ui->lZelvoList->setSelectionMode(QAbstractItemView::SingleSelection);
   connect(ui->lZelvoList, &QListView::clicked, this, [this] { lZelvoListClick(); });
   connect(ui->lZelvoList, &QListView::doubleClicked, this, [this] { m_core->lZelvoListDblClick(); });
-  connect(m_dirView, &QTreeView::clicked, this, [this] { DirView1Click(); });
-  m_dirView->installEventFilter(this);
+  connect(m_dirView, &TZelvoRenameFileListWidget::OnClick, this, [this] { DirView1Click(); });
+  connect(m_dirView, &TZelvoRenameFileListWidget::OnKeyUp, this, [this] { DirView1Click(); });
 }
 
 // The eight fields the variables menu writes into note which was pressed last.
@@ -408,7 +405,6 @@ void TfZelvoRename::CentreDefaultGeometry() {
 }
 
 void TfZelvoRename::DirView1Click() {
-  CopyListSelection();
   const PreviewFollow follow = m_core->FileListClicked(m_dirView->indexAt(QPoint(0, 0)).row());
   if (!follow.follow)
     return;
@@ -445,8 +441,6 @@ bool TfZelvoRename::eventFilter(QObject *watched, QEvent *event) {
       SelectTab(AppCore::NextTab(ui->TabControl1->currentIndex(), backward));
       return true;
     }
-  } else if (event->type() == QEvent::KeyRelease && watched == m_dirView) {
-    DirView1Click();
   } else if (event->type() == QEvent::MouseButtonPress) {
     if (auto *edit = qobject_cast<QLineEdit *>(watched))
       m_core->FieldPressed(edit->objectName());

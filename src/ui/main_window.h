@@ -13,11 +13,11 @@ class AppCore;
 class QAbstractItemView;
 class QLineEdit;
 class QMenu;
-class QTreeView;
 class TfAbout;
 class TfErrors;
 class TfTextList;
 class TZelvoRenameDirTreeCombo;
+class TZelvoRenameFileListWidget;
 class TOptionBinder;
 class TWidgetDialogs;
 class TWindowKeeper;
@@ -79,7 +79,6 @@ private:
   // List synchronisation.
   void DirView1Click();
   void lZelvoListClick();
-  void CopyListSelection();
 
   void btnInfoClick();
   void btnEditorClick();
@@ -89,7 +88,7 @@ private:
   std::unique_ptr<TWidgetDialogs> m_ownDialogs;
   TWidgetDialogs *m_dialogs;
   std::unique_ptr<AppCore> m_core;
-  QTreeView *m_dirView = nullptr;                  // DirView1
+  TZelvoRenameFileListWidget *m_dirView = nullptr; // DirView1
   TZelvoRenameDirTreeCombo *m_driveView = nullptr; // DriveView1
   QMenu *m_optionsMenu = nullptr;
   QMenu *m_variablesMenu = nullptr;
