@@ -1,5 +1,7 @@
 #include "app/caption_table.h"
 
+#include "platform/name_codec.h"
+
 #include <array>
 
 namespace {
@@ -179,7 +181,7 @@ QString BaseFormCaption() {
 }
 
 QString FormCaption(const QString &directory) {
-  return BaseFormCaption() + QStringLiteral("  [") + directory + QLatin1Char(']');
+  return BaseFormCaption() + QStringLiteral("  [") + ShownName(directory) + QLatin1Char(']');
 }
 
 QString FormHint(const LanguageTexts &texts, int files, int folders) {

@@ -1,5 +1,6 @@
 #include "app/preview_model.h"
 
+#include "engine/preview.h"
 #include "explorer/file_list_view.h"
 
 PreviewModel::PreviewModel(const TZelvoRenameFileListView &list, QObject *parent)
@@ -32,6 +33,8 @@ QVariant PreviewModel::data(const QModelIndex &index, int role) const {
   const bool hasEntry = m_valid && row < m_list.Count();
   switch (role) {
   case Qt::DisplayRole:
+    if (hasEntry)
+      return ShownLine(m_lines.at(row), m_list.Entry(row));
     return RowDrawn(row) ? m_lines.at(row) : QString();
   case IconKeyRole:
     return hasEntry ? QVariant(m_list.Entry(row).IconKey) : QVariant();

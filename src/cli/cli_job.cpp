@@ -10,6 +10,7 @@
 #include "engine/run_journal.h"
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_view.h"
+#include "platform/name_codec.h"
 #include "settings/options_file.h"
 #include "variables/text_list.h"
 #include "variables/variable_expander.h"
@@ -34,7 +35,7 @@ qsizetype PrintTable(QTextStream &out, const std::vector<FileListEntry> &entries
   qsizetype changing = 0;
   qsizetype width = 0;
   for (const FileListEntry &e : entries)
-    width = qMax(width, e.Caption.size());
+    width = qMax(width, ShownName(e.Caption).size());
   width = qMin<qsizetype>(width, 48);
   for (size_t i = 0; i < entries.size(); ++i) {
     const FileListEntry &e = entries[i];
@@ -43,7 +44,10 @@ qsizetype PrintTable(QTextStream &out, const std::vector<FileListEntry> &entries
     const bool fails = WouldFail(conflict);
     const bool changes = conflict == LineConflict::None;
     changing += changes ? 1 : 0;
-    out << (fails ? "! " : changes ? "* " : "  ") << e.Caption.leftJustified(width) << "  ->  " << line;
+    out << (fails     ? "! "
+            : changes ? "* "
+                      : "  ")
+        << ShownName(e.Caption).leftJustified(width) << "  ->  " << ShownLine(line, e);
     if (fails)
       out << "   (would fail: " << ConflictText(conflict) << ')';
     out << '\n';
@@ -183,7 +187,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
     failing = PrintTable(out, entries, lines, CheckConflicts(options, entries, lines));
   } else {
     for (const QString &line : lines)
-      out << line << '\n';
+      out << ShownName(line) << '\n';
     if (a.check)
       failing = CheckConflicts(options, entries, lines).failing;
   }
@@ -198,7 +202,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
       for (size_t i = 0; i < entries.size(); ++i)
         newPaths.push_back(i < size_t(lines.size()) && !IsExcludedFromRun(options, entries[i])
                                ? NativeFolderOf(entries[i]) +
-                                     NameOnDisk(lines.at(qsizetype(i)), entries[i].Caption).toUtf8()
+                                     EncodeName(NameOnDisk(lines.at(qsizetype(i)), entries[i].Caption))
                                : QByteArray());
     }
     for (const QString *path : {&a.savePreview, &a.renameScript, &a.undoScript})
@@ -220,7 +224,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   };
 
   if (!a.savePreview.isEmpty()) {
-    const QString writeError = write(a.savePreview, MakePreviewText(lines), FileMode::Plain);
+    const QString writeError = write(a.savePreview, MakePreviewText(lines, entries), FileMode::Plain);
     if (!writeError.isEmpty())
       return fail(writeError);
   }
@@ -230,7 +234,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
     const QString writeError = write(a.renameScript, script.text, RunMode(format));
     if (!writeError.isEmpty())
       return fail(writeError);
-    listLeftOut(script, [&](qsizetype i) { return entries[size_t(i)].SubItems[SubFullPath]; });
+    listLeftOut(script, [&](qsizetype i) { return ShownName(entries[size_t(i)].SubItems[SubFullPath]); });
   }
   if (!a.rename)
     return a.check && failing > 0 ? CliSomeFailed : CliDone;
@@ -253,7 +257,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
       err << "zelvo-rename-cli: " << writeError << '\n';
       status = CliBadInput;
     }
-    listLeftOut(script, [&](qsizetype i) { return run.undo.lNew.value(i); });
+    listLeftOut(script, [&](qsizetype i) { return ShownName(run.undo.lNew.value(i)); });
   }
   if (!a.lines)
     out << run.renamed << " renamed, " << run.unchanged << " unchanged, " << run.errors.size() << " failed\n";

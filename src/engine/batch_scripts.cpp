@@ -2,6 +2,7 @@
 
 #include "engine/rename_order.h"
 #include "engine/shell_script.h"
+#include "platform/name_codec.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -86,8 +87,8 @@ ScriptText MakeUndoScript(const UndoRecord &record, ScriptFormat format) {
   for (qsizetype i = count - 1; i >= 0; --i) {
     const bool native = i < record.nativeOld.size() && i < record.nativeNew.size() &&
                         !record.nativeOld.at(i).isEmpty() && !record.nativeNew.at(i).isEmpty();
-    const QByteArray newPath = native ? record.nativeNew.at(i) : record.lNew.at(i).toUtf8();
-    const QByteArray oldPath = native ? record.nativeOld.at(i) : record.lOld.at(i).toUtf8();
+    const QByteArray newPath = native ? record.nativeNew.at(i) : EncodeName(record.lNew.at(i));
+    const QByteArray oldPath = native ? record.nativeOld.at(i) : EncodeName(record.lOld.at(i));
     if (format == ScriptFormat::Ren)
       script.Ren(i, newPath, NativeFileName(oldPath));
     else if (newPath != oldPath)
@@ -106,7 +107,7 @@ ScriptText MakeRenameScript(const RenameOptions &options, std::span<const FileLi
     if (IsExcludedFromRun(options, entry) || entry.SubItem(SubKind) == QLatin1String("drv"))
       continue;
     if (format == ScriptFormat::Ren) {
-      script.Ren(i, NativeOldPath(entry), lines.at(i).toUtf8());
+      script.Ren(i, NativeOldPath(entry), EncodeName(lines.at(i)));
       continue;
     }
     // The name the run would give, by the run's own rules.
@@ -114,21 +115,24 @@ ScriptText MakeRenameScript(const RenameOptions &options, std::span<const FileLi
     if (newName == entry.Caption)
       continue;
     if (!IsAllowedFileName(newName)) {
-      script.LeaveOut(i, QStringLiteral("the new name \"%1\" is not allowed").arg(newName));
+      script.LeaveOut(i, QStringLiteral("the new name \"%1\" is not allowed").arg(ShownName(newName)));
       continue;
     }
     from[i] = NativeOldPath(entry);
-    to[i] = NativeFolderOf(entry) + newName.toUtf8();
+    to[i] = NativeFolderOf(entry) + EncodeName(newName);
   }
   if (format == ScriptFormat::Shell)
     AddMovesInRunOrder(script, from, to);
   return script.Finish();
 }
 
-QByteArray MakePreviewText(const QStringList &lines) {
+QByteArray MakePreviewText(const QStringList &lines, std::span<const FileListEntry> entries) {
   QByteArray text;
-  for (const QString &line : lines)
-    text += line.toUtf8() + kLineEnd;
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    const QString &line = lines.at(i);
+    text +=
+        EncodeName(i < qsizetype(entries.size()) ? NameOnDisk(line, entries[i].Caption) : line) + kLineEnd;
+  }
   return text;
 }
 

@@ -40,8 +40,10 @@ ScriptText MakeUndoScript(const UndoRecord &record, ScriptFormat format = Script
 ScriptText MakeRenameScript(const RenameOptions &options, std::span<const FileListEntry> entries,
                             const QStringList &lines, ScriptFormat format = ScriptFormat::Ren);
 
-// Every preview line exactly as shown, each ended by CR LF; UTF-8.
-QByteArray MakePreviewText(const QStringList &lines);
+// Every preview line as shown, each ended by CR LF; UTF-8. A line paired with an entry (give the
+// entries only while the lines are new names) is the name the rename gives (see NameOnDisk), and
+// the bytes of a name that are not valid UTF-8 are written as they are on disk.
+QByteArray MakePreviewText(const QStringList &lines, std::span<const FileListEntry> entries = {});
 
 enum class FileMode { Plain, Runnable };
 

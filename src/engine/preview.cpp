@@ -2,8 +2,10 @@
 
 #include "engine/auto_number.h"
 #include "engine/option_rules.h"
+#include "engine/rename_run.h"
 #include "engine/string_functions.h"
 #include "explorer/explorer_helpers.h"
+#include "platform/name_codec.h"
 
 namespace {
 
@@ -179,6 +181,10 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
     lines.append(std::move(parts.name));
   }
   return {};
+}
+
+QString ShownLine(const QString &line, const FileListEntry &entry) {
+  return ShownName(NameOnDisk(line, entry.Caption));
 }
 
 void PutMessage(Preview &preview, const PreviewTexts *texts) {

@@ -29,5 +29,11 @@ struct RefreshSources {
 // made before it stay in the preview).
 QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunState &state);
 
+// A preview line as it is shown beside its entry (in the preview, the command line's table): the
+// name the rename gives on disk, so that the dot the split adds to a name without extension is not
+// shown ("README" stays "README", "readme." keeps its dot), with every byte of the name that is not
+// valid UTF-8 written as ShownName writes it.
+QString ShownLine(const QString &line, const FileListEntry &entry);
+
 // The reaction to an option change while instant preview is off: the refresh hint, written once.
 void PutMessage(Preview &preview, const PreviewTexts *texts = nullptr);

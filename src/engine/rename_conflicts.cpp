@@ -1,6 +1,7 @@
 #include "engine/rename_conflicts.h"
 
 #include "engine/rename_run.h"
+#include "platform/name_codec.h"
 
 #include <QHash>
 #include <QSet>
@@ -65,7 +66,7 @@ ConflictReport CheckConflicts(const RenameOptions &options, std::span<const File
       continue;
     }
     from[i] = NativeOldPath(entry);
-    to[i] = NativeFolderOf(entry) + name.toUtf8();
+    to[i] = NativeFolderOf(entry) + EncodeName(name);
     if (from[i] == to[i]) {
       c = LineConflict::Unchanged;
       continue;

@@ -2,6 +2,7 @@
 
 #include "engine/name_index.h"
 #include "engine/rename_order.h"
+#include "platform/name_codec.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -39,9 +40,9 @@ void RenameErrorRecord::clear() {
 }
 
 void RenameErrorRecord::append(const QString &path, qsizetype index, const QString &reason) {
-  lFileNames.append(path);
+  lFileNames.append(ShownName(path));
   lidItems.append(QString::number(index));
-  reasons.append(reason);
+  reasons.append(ShownName(reason));
 }
 
 bool IsAllowedFileName(const QString &name) {
@@ -67,13 +68,13 @@ bool IsExcludedFromRun(const RenameOptions &options, const FileListEntry &entry)
 QByteArray NativeOldPath(const FileListEntry &entry) {
   if (!entry.NativePath.isEmpty())
     return entry.NativePath;
-  return entry.SubItem(SubFullPath).toUtf8();
+  return EncodeName(entry.SubItem(SubFullPath));
 }
 
 QByteArray NativeFolderOf(const FileListEntry &entry) {
   if (!entry.NativePath.isEmpty())
     return NativeFolder(entry.NativePath);
-  QByteArray folder = entry.SubItem(SubFolder).toUtf8();
+  QByteArray folder = EncodeName(entry.SubItem(SubFolder));
   if (!folder.isEmpty() && !folder.endsWith('/'))
     folder += '/';
   return folder;
@@ -120,7 +121,7 @@ RenameStatus PrepareEntry(const FileListEntry &entry, const QString &newName, co
   if (!IsAllowedFileName(newName))
     return RenameStatus::Failure(EINVAL, QStringLiteral("The new name \"%1\" is not allowed").arg(newName));
   // An unchanged name keeps the bytes on disk, even when they are not valid UTF-8.
-  newPath = newName == entry.Caption ? oldPath : NativeFolderOf(entry) + newName.toUtf8();
+  newPath = newName == entry.Caption ? oldPath : NativeFolderOf(entry) + EncodeName(newName);
   return RenameStatus::Success();
 }
 
@@ -365,7 +366,7 @@ private:
   // undone newest first and the first entry goes back, so no entry keeps the temporary name.
   void RunCycle(std::span<const OrderedStep> cycle, const QByteArray &temporary) {
     const qsizetype head = cycle.front().entry;
-    const QString shownTemporary = ShownIn(head, QString::fromUtf8(NativeFileName(temporary)));
+    const QString shownTemporary = ShownIn(head, DecodeName(NativeFileName(temporary)));
     Trying();
     if (const RenameStatus status = MoveEntry(m_entries[head], m_from[head], temporary, m_calls);
         !status.ok()) {

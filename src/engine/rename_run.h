@@ -35,6 +35,8 @@ struct UndoRecord {
 
 // The entries whose rename failed, in order.
 struct RenameErrorRecord {
+  // The texts are for reading: bytes of a name that are not valid UTF-8 are written as ShownName
+  // writes them, so that names differing only in such bytes read apart.
   QStringList lFileNames; // full old path of each failed entry
   QStringList lidItems;   // its index in the file list, as decimal text
   QStringList reasons;    // why it failed, one line each

@@ -129,7 +129,9 @@ SaveOutcome RenameSession::Save(const QString &path, const QByteArray &bytes, bo
 
 SaveOutcome RenameSession::SavePreviewText(const QString &chosenPath, const Confirm &confirmOverwrite) {
   EnsurePreview();
-  return Save(WithRequiredExtension(chosenPath, kPreviewTextTarget), MakePreviewText(m_preview.lZelvoList),
+  return Save(WithRequiredExtension(chosenPath, kPreviewTextTarget),
+              MakePreviewText(m_preview.lZelvoList,
+                              m_preview.PreviewValid ? m_list.Entries() : std::span<const FileListEntry>()),
               false, FileMode::Plain, confirmOverwrite);
 }
 

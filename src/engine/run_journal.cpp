@@ -1,5 +1,7 @@
 #include "engine/run_journal.h"
 
+#include "platform/name_codec.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -129,7 +131,7 @@ JournalRecovery RecoverJournal(const QString &path, FileSystemCalls &calls) {
     if (calls.LStat(to.constData(), st) != 0 || calls.LStat(from.constData(), st) == 0)
       continue; // not made, or already undone
     const RenameStatus status = SafeRename(to, from, calls);
-    const QString shown = QString::fromUtf8(to) + QStringLiteral(" -> ") + QString::fromUtf8(from);
+    const QString shown = ShownName(DecodeName(to)) + QStringLiteral(" -> ") + ShownName(DecodeName(from));
     if (status.ok())
       recovery.restored << shown;
     else

@@ -1,5 +1,7 @@
 #include "engine/undo.h"
 
+#include "platform/name_codec.h"
+
 #include <algorithm>
 
 namespace {
@@ -7,7 +9,7 @@ namespace {
 QByteArray NativeAt(const QByteArrayList &native, const QStringList &shown, qsizetype i) {
   if (i < native.size() && !native.at(i).isEmpty())
     return native.at(i);
-  return shown.at(i).toUtf8();
+  return EncodeName(shown.at(i));
 }
 
 } // namespace

@@ -1,11 +1,10 @@
 #include "explorer/explorer_helpers.h"
 
+#include "platform/name_codec.h"
 #include "platform/platform.h"
 
-#include <QFile>
-
 bool FolderExists(const QString &path) {
-  return !path.isEmpty() && DefaultPlatform().Files->FolderExists(QFile::encodeName(path));
+  return !path.isEmpty() && DefaultPlatform().Files->FolderExists(EncodeName(path));
 }
 
 QString WithTrailingBackslash(const QString &path) {
@@ -83,7 +82,7 @@ QString DriveTypeText(DriveType type, const ExplorerTexts &t) {
 }
 
 QString DriveTypeName(const QString &root, const ExplorerTexts &texts) {
-  return DriveTypeText(DefaultPlatform().Volumes->TypeOf(QFile::encodeName(root)), texts);
+  return DriveTypeText(DefaultPlatform().Volumes->TypeOf(EncodeName(root)), texts);
 }
 
 QString ParentFolder(const QString &folder) {
@@ -104,7 +103,7 @@ bool DiskReady(VolumeTable &volumes, const QString &root, bool showMessage, QStr
   // A root that names no drive is said so, and asked about all the same.
   if (!root.startsWith(QLatin1Char('/')))
     shown = t.sDiskInvalid;
-  const bool ready = !root.isEmpty() && volumes.Ready(QFile::encodeName(root));
+  const bool ready = !root.isEmpty() && volumes.Ready(EncodeName(root));
   if (!ready && showMessage) {
     if (!shown.isEmpty())
       shown += QLatin1Char('\n');

@@ -3,9 +3,8 @@
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_view.h"
 #include "explorer/shell_helpers.h"
+#include "platform/name_codec.h"
 #include "platform/safe_rename.h"
-
-#include <QFile>
 
 #include <sys/stat.h>
 
@@ -17,7 +16,7 @@ CommandResult Result(CommandResult::Kind kind, const QString &folder = {}, const
 
 // The full path of an entry as the file system holds it.
 QByteArray NativePathOf(const FileListEntry &entry) {
-  return entry.NativePath.isEmpty() ? QFile::encodeName(entry.SubItems[SubFullPath]) : entry.NativePath;
+  return entry.NativePath.isEmpty() ? EncodeName(entry.SubItems[SubFullPath]) : entry.NativePath;
 }
 
 // Sets the list's folder; whether it changed.
@@ -76,7 +75,7 @@ CommandResult FileListCommands::OpenEntry() {
   if (kind == QLatin1String("drv")) {
     const QString root = folder.size() > 1 ? WithoutTrailingBackslash(folder) : folder;
     VolumeTable &volumes = *m_list.Services().Volumes;
-    const DriveType type = volumes.TypeOf(QFile::encodeName(root));
+    const DriveType type = volumes.TypeOf(EncodeName(root));
     QString message;
     if ((type == DriveType::Removable || type == DriveType::CdRom) &&
         !DiskReady(volumes, root, true, &message, m_list.Texts()))
@@ -139,7 +138,7 @@ CommandResult FileListCommands::CheckRename(int row, const QString &name) const 
   // Another item of that name is never replaced; the entry itself under another letter case (on a
   // file system that ignores case) is the rename's to sort out.
   const QByteArray from = NativePathOf(entry);
-  const QByteArray to = NativeFolder(from) + QFile::encodeName(name);
+  const QByteArray to = NativeFolder(from) + EncodeName(name);
   struct stat target, source;
   if (::lstat(to.constData(), &target) == 0 &&
       (::lstat(from.constData(), &source) != 0 || source.st_dev != target.st_dev ||
@@ -153,6 +152,6 @@ CommandResult FileListCommands::RenameEntry(int row, const QString &name) {
   if (check.kind != CommandResult::Renamed)
     return check;
   const QByteArray from = NativePathOf(m_list.Entry(row));
-  const RenameStatus status = SafeRename(from, NativeFolder(from) + QFile::encodeName(name));
+  const RenameStatus status = SafeRename(from, NativeFolder(from) + EncodeName(name));
   return status.ok() ? check : Result(CommandResult::Refused, {}, status.Text());
 }

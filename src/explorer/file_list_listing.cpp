@@ -3,9 +3,8 @@
 
 #include "explorer/date_time_formats.h"
 #include "explorer/explorer_helpers.h"
+#include "platform/name_codec.h"
 #include "platform/name_mask.h"
-
-#include <QFile>
 
 #include <algorithm>
 
@@ -120,7 +119,7 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
   for (const FolderItem &item : listing->Items)
     if ((item.IsSymlink || item.Kind == ItemKind::Unknown ||
          (item.Kind == ItemKind::Folder) == wantFolders) &&
-        (everyName || namePattern.Matches(QString::fromUtf8(item.Name))))
+        (everyName || namePattern.Matches(DecodeName(item.Name))))
       ++possible;
   if (out.size() + possible > out.capacity())
     out.reserve(std::max(out.size() + possible, out.capacity() + out.capacity() / 2));
@@ -129,7 +128,7 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
     // The kind the listing gave settles most items without a stat.
     if (!item.IsSymlink && item.Kind != ItemKind::Unknown && (item.Kind == ItemKind::Folder) != wantFolders)
       continue;
-    QString caption = QString::fromUtf8(item.Name);
+    QString caption = DecodeName(item.Name);
     if (!everyName && !namePattern.Matches(caption))
       continue;
     // An item that vanished since the folder was read is left out. Without details, the kind the
@@ -191,7 +190,7 @@ void TZelvoRenameFileListView::WalkSubfolders(const QString &folder, const QByte
     }
   }
   for (const QByteArray &name : subfolders) {
-    const QString subfolder = folder + QString::fromUtf8(name) + QLatin1Char('/');
+    const QString subfolder = folder + DecodeName(name) + QLatin1Char('/');
     const QByteArray nativeSubfolder = nativeFolder + name + '/';
     for (const QString &pattern : patterns)
       AddEntriesIn(subfolder, nativeSubfolder, pattern, fileMask, out);
@@ -211,8 +210,7 @@ bool TZelvoRenameFileListView::AddEntries(const QString &pattern, std::uint32_t 
   if (ownListing)
     m_listing.reset(new Listing(*m_platform, m_formats, *m_texts));
   std::vector<FileListEntry> added;
-  const bool any =
-      AddEntriesIn(folder, QFile::encodeName(folder), pattern.mid(slash + 1), attributeMask, added);
+  const bool any = AddEntriesIn(folder, EncodeName(folder), pattern.mid(slash + 1), attributeMask, added);
   AppendEntries(std::move(added));
   if (ownListing)
     m_listing.reset();
@@ -226,7 +224,7 @@ void TZelvoRenameFileListView::AddSubfolderFiles(const QString &folder, const QS
     m_listing.reset(new Listing(*m_platform, m_formats, *m_texts));
   const QString start = WithTrailingBackslash(folder);
   std::vector<FileListEntry> added;
-  WalkSubfolders(start, QFile::encodeName(start), SplitMask(mask), fileMask, folderMask, added);
+  WalkSubfolders(start, EncodeName(start), SplitMask(mask), fileMask, folderMask, added);
   AppendEntries(std::move(added));
   if (ownListing)
     m_listing.reset();
@@ -235,7 +233,7 @@ void TZelvoRenameFileListView::AddSubfolderFiles(const QString &folder, const QS
 void TZelvoRenameFileListView::ListDrives() {
   std::vector<FileListEntry> added;
   for (const Volume &volume : m_platform->Volumes->Volumes()) {
-    const QString point = QFile::decodeName(volume.MountPoint);
+    const QString point = DecodeName(volume.MountPoint);
     FileListEntry e;
     e.Caption = QStringLiteral(" (") + point + QStringLiteral(")  ") + volume.Label;
     e.SubItems[SubFolder] = DriveTypeText(volume.Type, *m_texts);

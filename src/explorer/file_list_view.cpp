@@ -2,10 +2,10 @@
 
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_listing.h"
+#include "platform/name_codec.h"
 #include "platform/name_mask.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 
@@ -60,12 +60,12 @@ void TZelvoRenameFileListView::SetDirectory(const QString &directory) {
     Reload();
     return;
   }
-  if (directory.isEmpty() || !m_platform->Files->FolderExists(QFile::encodeName(directory)))
+  if (directory.isEmpty() || !m_platform->Files->FolderExists(EncodeName(directory)))
     return;
   QString folder = WithTrailingBackslash(directory);
   if (QDir::isRelativePath(folder))
     folder = WithTrailingBackslash(QDir::current().absoluteFilePath(folder));
-  m_platform->Files->SetCurrentFolder(QFile::encodeName(folder));
+  m_platform->Files->SetCurrentFolder(EncodeName(folder));
   m_directory = folder;
   Reload();
 }
@@ -220,7 +220,7 @@ void TZelvoRenameFileListView::Reload() {
     const std::uint32_t fileMask = FileAttrBits(m_fileType);
     const std::uint32_t folderMask = fileMask | AttrDirectory;
     const QString folder = WithTrailingBackslash(m_directory);
-    const QByteArray nativeFolder = QFile::encodeName(folder);
+    const QByteArray nativeFolder = EncodeName(folder);
     const QStringList patterns = SplitMask(m_mask);
     if (m_showFolders) {
       if (m_workWithFolders) {
@@ -341,7 +341,8 @@ QVariant TZelvoRenameFileListView::data(const QModelIndex &index, int role) cons
   const FileListEntry &e = m_entries[size_t(index.row())];
   const int column = index.column();
   switch (role) {
-  case Qt::DisplayRole:
+  case Qt::DisplayRole: // bytes of a name that are not valid UTF-8 shown as "\xE9"
+    return ShownName(column == 0 ? e.Caption : e.SubItems[size_t(column - 1)]);
   case Qt::EditRole:
     return column == 0 ? e.Caption : e.SubItems[size_t(column - 1)];
   case Qt::TextAlignmentRole:

@@ -1,8 +1,7 @@
 #include "explorer/folder_tree_model.h"
 
 #include "explorer/explorer_helpers.h"
-
-#include <QFile>
+#include "platform/name_codec.h"
 
 #include <algorithm>
 #include <numeric>
@@ -14,18 +13,18 @@ enum class Subfolders : std::uint8_t { Unknown, Yes, No };
 QString VolumeCaption(const Volume &volume) {
   QString name = volume.Label;
   if (name.isEmpty()) {
-    const QString source = QFile::decodeName(volume.Source);
+    const QString source = DecodeName(volume.Source);
     name = source.startsWith(QLatin1String("/dev/")) ? source.mid(source.lastIndexOf(QLatin1Char('/')) + 1)
                                                      : source;
   }
-  return QStringLiteral(" (") + QFile::decodeName(volume.MountPoint) + QStringLiteral(")  ") + name;
+  return QStringLiteral(" (") + DecodeName(volume.MountPoint) + QStringLiteral(")  ") + name;
 }
 
 // A name's sort key: its case-folded UTF-8, so that byte order is name order ignoring case.
 QByteArray SortKey(const QByteArray &name) {
   for (const char c : name)
     if (static_cast<unsigned char>(c) >= 0x80)
-      return QFile::decodeName(name).toCaseFolded().toUtf8();
+      return DecodeName(name).toCaseFolded().toUtf8();
   return name.toLower(); // shares the name when it has no capitals
 }
 
@@ -137,7 +136,7 @@ QByteArray TZelvoRenameFolderTreeModel::NativePath(const QModelIndex &index) con
 }
 
 QString TZelvoRenameFolderTreeModel::NodePath(const QModelIndex &index) const {
-  return QFile::decodeName(NativePath(index));
+  return DecodeName(NativePath(index));
 }
 
 bool TZelvoRenameFolderTreeModel::IsListed(const QModelIndex &index) const {
@@ -229,7 +228,7 @@ QModelIndex TZelvoRenameFolderTreeModel::FindPath(const QString &path, QModelInd
     return root;
   if (deepest)
     *deepest = root;
-  const QByteArray native = QFile::encodeName(path);
+  const QByteArray native = EncodeName(path);
   if (!native.startsWith('/'))
     return {};
   // The volume mounted at the longest leading part of the path.
@@ -273,7 +272,7 @@ void TZelvoRenameFolderTreeModel::SetFolderName(const QModelIndex &index, const 
   Node *node = NodeOf(index);
   if (!index.isValid() || node->Kind != NodeKind::Folder)
     return;
-  node->Name = QFile::encodeName(name);
+  node->Name = EncodeName(name);
   node->Caption = name;
   emit dataChanged(index, index);
 }
@@ -368,9 +367,10 @@ QVariant TZelvoRenameFolderTreeModel::data(const QModelIndex &index, int role) c
     return node->Kind == NodeKind::Folder ? QStringLiteral("folder-open") : iconKey();
   };
   if (node->Caption.isEmpty() && node->Kind == NodeKind::Folder)
-    node->Caption = QFile::decodeName(node->Name);
+    node->Caption = DecodeName(node->Name);
   switch (role) {
   case Qt::DisplayRole:
+    return ShownName(node->Caption);
   case Qt::EditRole:
     return node->Caption;
   case Qt::DecorationRole:

@@ -1,10 +1,10 @@
 #include "explorer/shell_helpers.h"
 
 #include "explorer/explorer_helpers.h"
+#include "platform/name_codec.h"
 #include "platform/safe_rename.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -37,8 +37,8 @@ bool ShellFileOperation(int operation, const QString &source, bool &aborted, con
     aborted = true;
     return false;
   }
-  const RenameStatus status = SafeRename(QFile::encodeName(WithoutTrailingBackslash(source)),
-                                         QFile::encodeName(WithoutTrailingBackslash(target)));
+  const RenameStatus status =
+      SafeRename(EncodeName(WithoutTrailingBackslash(source)), EncodeName(WithoutTrailingBackslash(target)));
   if (!status.ok() && message)
     *message = status.Text();
   return status.ok();

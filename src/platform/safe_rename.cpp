@@ -1,5 +1,7 @@
 #include "platform/safe_rename.h"
 
+#include "platform/name_codec.h"
+
 #include <QAtomicInt>
 #include <QCoreApplication>
 
@@ -182,8 +184,8 @@ int MoveNoReplace(const char *from, const char *to, FileSystemCalls &calls) {
 bool IsCaseAlias(const QByteArray &from, const QByteArray &to, FileSystemCalls &calls) {
   if (NativeFolder(from) != NativeFolder(to))
     return false;
-  const QString fromName = QString::fromUtf8(NativeFileName(from));
-  const QString toName = QString::fromUtf8(NativeFileName(to));
+  const QString fromName = DecodeName(NativeFileName(from));
+  const QString toName = DecodeName(NativeFileName(to));
   if (fromName.compare(toName, Qt::CaseInsensitive) != 0)
     return false;
   struct stat a, b;
@@ -223,7 +225,7 @@ RenameStatus RenameThroughTemporary(const QByteArray &from, const QByteArray &to
     return RenameStatus::Failure(error);
   return RenameStatus::Failure(
       error, QStringLiteral("%1; the file is now named \"%2\"")
-                 .arg(QString::fromLocal8Bit(std::strerror(error)), QString::fromUtf8(temporary)));
+                 .arg(QString::fromLocal8Bit(std::strerror(error)), ShownName(DecodeName(temporary))));
 }
 
 } // namespace

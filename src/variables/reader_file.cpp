@@ -2,15 +2,14 @@
 
 #include "explorer/file_list_entry.h"
 #include "platform/code_page.h"
-
-#include <QFile>
+#include "platform/name_codec.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-ReaderPath::ReaderPath(const QString &path) : native(QFile::encodeName(path)) {}
+ReaderPath::ReaderPath(const QString &path) : native(EncodeName(path)) {}
 
 ReaderPath EntryReaderPath(const FileListEntry &entry) {
   if (!entry.NativePath.isEmpty()) {

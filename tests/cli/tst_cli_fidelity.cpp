@@ -2,6 +2,9 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 // A music file ending with a version 1 tag whose title field holds these bytes.
@@ -152,6 +155,29 @@ private slots:
     const CliRun run = Run({option, out.filePath(name), dir.path()});
     QCOMPARE(run.status, int(CliDone));
     QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{name});
+  }
+
+  // The table shows the names the rename gives: no dot added to a name without extension, and
+  // bytes that are not UTF-8 as "\xE9", each name readable apart from the others.
+  void table_showsTheNamesOnDisk() {
+    QTemporaryDir dir;
+    for (const char *name : {"README", "readme.", "caf\xE9.txt", "caf\xE8.txt"}) {
+      const int fd =
+          ::open((QFile::encodeName(dir.path()) + '/' + name).constData(), O_CREAT | O_WRONLY, 0644);
+      QVERIFY(fd >= 0);
+      ::close(fd);
+    }
+    const CliRun run = Run({"--set", "opUpperCase=1", dir.path()});
+    QCOMPARE(run.status, int(CliDone));
+    const std::pair<const char *, const char *> rows[] = {{"README", "README"},
+                                                          {"readme.", "README."},
+                                                          {"caf\\xE9.txt", "CAF\\xE9.txt"},
+                                                          {"caf\\xE8.txt", "CAF\\xE8.txt"}};
+    for (const auto &[before, after] : rows) {
+      const QRegularExpression row(QRegularExpression::escape(QString::fromUtf8(before)) + " +->  " +
+                                   QRegularExpression::escape(QString::fromUtf8(after)) + "\n");
+      QVERIFY2(run.out.contains(row), qPrintable(run.out));
+    }
   }
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "explorer/file_list_entry.h"
+#include "platform/name_codec.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,9 +13,9 @@
 // A listed entry for a name in folder, as the file list makes it from disk.
 inline FileListEntry Entry(const QByteArray &folder, const QByteArray &name) {
   FileListEntry e;
-  e.Caption = QString::fromUtf8(name);
-  e.SubItems[SubFolder] = QString::fromUtf8(folder);
-  e.SubItems[SubFullPath] = QString::fromUtf8(folder + name);
+  e.Caption = DecodeName(name);
+  e.SubItems[SubFolder] = DecodeName(folder);
+  e.SubItems[SubFullPath] = DecodeName(folder + name);
   e.NativePath = folder + name;
   QFileInfo info(QFile::decodeName(folder + name));
   e.SubItems[SubKind] = info.isDir() ? QStringLiteral("dir") : QStringLiteral("file");

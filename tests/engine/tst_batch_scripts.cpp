@@ -1,4 +1,5 @@
 #include "engine/batch_scripts.h"
+#include "platform/name_codec.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -60,6 +61,10 @@ private slots:
 
   void previewText_isEveryLineWithCrLf() {
     QCOMPARE(MakePreviewText({"<sub>", "x_é.txt", ""}), QByteArray("<sub>\r\nx_\xc3\xa9.txt\r\n\r\n"));
+    const std::vector entries{Entry("/f/", "README"), Entry("/f/", "readme."),
+                              Entry("/f/", DecodeName("caf\xE9"))};
+    QCOMPARE(MakePreviewText({"README.", "readme.", DecodeName("CAF\xE9.")}, entries),
+             QByteArray("README\r\nreadme.\r\nCAF\xE9\r\n"));
     QCOMPARE(MakePreviewText({}), QByteArray());
   }
 

@@ -1,5 +1,6 @@
 #include "engine/option_fields.h"
 #include "engine/preview.h"
+#include "platform/name_codec.h"
 #include "support_entries.h"
 
 #include <QtTest>
@@ -108,6 +109,63 @@ private slots:
     QVERIFY(r.preview.PreviewValid);
     QCOMPARE(r.preview.lZelvoList.size(), 1);
     QTEST(r.preview.lZelvoList.at(0), "line");
+  }
+
+  // Bytes of a name that are not valid UTF-8 come out of every option that does not change them
+  // exactly as they went in.
+  void undecodableBytes_keptByEveryOption_data() {
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("upper") << QStringList{"opUpperCase=1", "opUpperCaseEx=1"} << QByteArray("caf\xE9.txt")
+                           << QByteArray("CAF\xE9.TXT");
+    QTest::newRow("upper, two bytes")
+        << QStringList{"opUpperCase=1"} << QByteArray("\xC3x\xE9y.txt") << QByteArray("\xC3X\xE9Y.txt");
+    QTest::newRow("lower") << QStringList{"opLowerCase=1"} << QByteArray("CAF\xC9.txt")
+                           << QByteArray("caf\xC9.txt");
+    QTest::newRow("first letters") << QStringList{"opFirstLetter=1"} << QByteArray("\xE9t\xE9 \xE0 ROME.x")
+                                   << QByteArray("\xE9t\xE9 \xE0 Rome.x");
+    QTest::newRow("crop both ends") << QStringList{"opLeftCutChars=1", "tLeftCutChars=1", "opRightCutChars=1",
+                                                   "tRightCutChars=1"}
+                                    << QByteArray("a\xE9\xE8z.txt") << QByteArray("\xE9\xE8.txt");
+    QTest::newRow("crop an escaped byte") << QStringList{"opRightCutChars=1", "tRightCutChars=1"}
+                                          << QByteArray("ab\xE9.txt") << QByteArray("ab.txt");
+    QTest::newRow("insert and replace")
+        << QStringList{"opInsertBefore=1", "tInsertBefore=x_", "opReplaceText=1", "tReplaceText=a",
+                       "tReplaceTextNew=\xC3\xA4"}
+        << QByteArray("cat\xE9.txt") << QByteArray("x_c\xC3\xA4t\xE9.txt");
+    QTest::newRow("accents") << QStringList{"opNoAccents=1"} << QByteArray("\xC3\xA9t\xE9.txt")
+                             << QByteArray("et\xE9.txt");
+    QTest::newRow("number") << QStringList{"opANoChanges=0"} << QByteArray("\xFFz") << QByteArray("\xFFz01.");
+  }
+  void undecodableBytes_keptByEveryOption() {
+    QFETCH(QStringList, settings);
+    QFETCH(QByteArray, name);
+    const Refresh r = Run(With(settings), MakeEntries({DecodeName(name)}));
+    QVERIFY(r.error.isEmpty());
+    QTEST(EncodeName(r.preview.lZelvoList.value(0)), "line");
+  }
+
+  void shownLine_isTheNameTheRenameGives_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QStringList>("settings");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("no extension") << QByteArray("README") << QStringList() << "README";
+    QTest::newRow("leading dot") << QByteArray(".profile") << QStringList() << ".profile";
+    QTest::newRow("own trailing dot") << QByteArray("readme.") << QStringList() << "readme.";
+    QTest::newRow("extension emptied")
+        << QByteArray("a.txt") << QStringList{"opReplaceEx=1", "tChangeFileNameEx="} << "a";
+    QTest::newRow("undecodable byte")
+        << QByteArray("caf\xE9.txt") << QStringList{"opUpperCase=1"} << "CAF\\xE9.txt";
+    QTest::newRow("another byte") << QByteArray("caf\xE8.txt") << QStringList{"opUpperCase=1"}
+                                  << "CAF\\xE8.txt";
+  }
+  void shownLine_isTheNameTheRenameGives() {
+    QFETCH(QByteArray, name);
+    QFETCH(QStringList, settings);
+    const std::vector<FileListEntry> entries = MakeEntries({DecodeName(name)});
+    const Refresh r = Run(With(settings), entries);
+    QTEST(ShownLine(r.preview.lZelvoList.value(0), entries[0]), "shown");
   }
 
   void numbering_data() {
