@@ -15,6 +15,7 @@
 #include "variables/text_list.h"
 #include "variables/variable_expander.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -138,9 +139,11 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   if (a.recursive)
     options.cViewFolders = false;
 
-  const QFileInfo folder(a.folder);
-  if (!folder.isDir())
-    return fail(QStringLiteral("no such folder: \"%1\"").arg(a.folder));
+  // The folder by the bytes of its path, which need not be valid UTF-8.
+  if (!FolderExists(a.folder))
+    return fail(QStringLiteral("no such folder: \"%1\"").arg(ShownName(a.folder)));
+  const QString folder =
+      QDir::isRelativePath(a.folder) ? QDir::current().absoluteFilePath(a.folder) : a.folder;
 
   VariableExpander expansion;
   if (a.now)
@@ -162,7 +165,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   list.SetShowFolders(options.cViewFolders);
   list.SetShowFilenames(options.cViewFiles);
   list.SetWorkWithFolders(options.cWorkWithFolders);
-  list.SetDirectory(WithTrailingBackslash(folder.absoluteFilePath()));
+  list.SetDirectory(WithTrailingBackslash(folder));
   if (a.recursive)
     list.SetRecurseDirs(true);
   if (a.sortColumn)

@@ -1,6 +1,7 @@
 // Command-line front end: renames the files of a folder with the same engine as the window.
 #include "cli/cli_arguments.h"
 #include "cli/cli_job.h"
+#include "platform/name_codec.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -25,7 +26,11 @@ int main(int argc, char *argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("zelvo-rename-cli"));
   QTextStream out(stdout);
   QTextStream err(stderr);
-  const CliParse parse = ParseCliArguments(QCoreApplication::arguments().mid(1));
+  // Every byte of a path given is kept, also where it is not valid UTF-8.
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i)
+    arguments << DecodeName(argv[i]);
+  const CliParse parse = ParseCliArguments(arguments);
   if (!parse.error.isEmpty()) {
     err << "zelvo-rename-cli: " << parse.error << '\n';
     return CliBadInput;

@@ -1,8 +1,10 @@
+#include "platform/name_codec.h"
 #include "support_cli.h"
 
 #include <QtTest>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -178,6 +180,21 @@ private slots:
                                    QRegularExpression::escape(QString::fromUtf8(after)) + "\n");
       QVERIFY2(run.out.contains(row), qPrintable(run.out));
     }
+  }
+
+  // A folder whose path is not valid UTF-8 is listed and renamed in by the bytes of its path.
+  void folderThatIsNotUtf8_renamedIn() {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/caf\xE9";
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    const int fd = ::open((folder + "/a\xE8.txt").constData(), O_CREAT | O_WRONLY, 0644);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    const CliRun run = Run({"--set", "opUpperCase=1", "--rename", DecodeName(folder)});
+    QCOMPARE(run.status, int(CliDone));
+    QVERIFY2(run.out.contains("a\\xE8.txt") && !run.out.contains(QChar::ReplacementCharacter),
+             qPrintable(run.out));
+    QVERIFY(::access((folder + "/A\xE8.txt").constData(), F_OK) == 0);
   }
 };
 
