@@ -36,38 +36,18 @@ template <char16_t From, char16_t To> bool AsciiCaseInPlace(QString &text) {
   return true;
 }
 
-// The case of the runs of text between the bytes of a name that were not valid UTF-8, which stay
-// as they are (the library's case change would make each of them U+FFFD).
-template <typename Convert> QString CaseKeepingEscapedBytes(QString text, Convert convert) {
-  if (!HasEscapedBytes(text))
-    return convert(std::move(text));
-  QString result;
-  result.reserve(text.size());
-  qsizetype start = 0;
-  for (qsizetype i = 0; i <= text.size(); ++i) {
-    if (i < text.size() && EscapedByteAt(text, i) < 0)
-      continue;
-    if (i > start)
-      result += convert(text.mid(start, i - start));
-    if (i < text.size())
-      result += text[i];
-    start = i + 1;
-  }
-  return result;
-}
-
 } // namespace
 
 QString UpperCase(QString text) {
   if (AsciiCaseInPlace<u'a', u'z'>(text))
     return text;
-  return CaseKeepingEscapedBytes(std::move(text), [](QString run) { return std::move(run).toUpper(); });
+  return ChangeKeepingEscapedBytes(std::move(text), [](QString run) { return std::move(run).toUpper(); });
 }
 
 QString LowerCase(QString text) {
   if (AsciiCaseInPlace<u'A', u'Z'>(text))
     return text;
-  return CaseKeepingEscapedBytes(std::move(text), [](QString run) { return std::move(run).toLower(); });
+  return ChangeKeepingEscapedBytes(std::move(text), [](QString run) { return std::move(run).toLower(); });
 }
 
 namespace {

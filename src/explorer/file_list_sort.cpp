@@ -1,6 +1,7 @@
 // The sort order of the file list.
 #include "explorer/date_time_formats.h"
 #include "explorer/file_list_view.h"
+#include "platform/name_codec.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,8 +17,8 @@ QByteArray UpperCaseKey(const QString &text) {
   bool ascii = true;
   for (qsizetype i = 0; i < n && ascii; ++i)
     ascii = chars[i].unicode() < 0x80;
-  if (!ascii)
-    return text.toUpper().toUtf8();
+  if (!ascii) // names that differ only in bytes that are not UTF-8 keep apart
+    return EncodeName(ChangeKeepingEscapedBytes(text, [](QString run) { return std::move(run).toUpper(); }));
   QByteArray key(n, Qt::Uninitialized);
   char *out = key.data();
   for (qsizetype i = 0; i < n; ++i) {
@@ -29,7 +30,7 @@ QByteArray UpperCaseKey(const QString &text) {
 
 // ASCII letters only made upper case, the rest unchanged: comparing text ignoring ASCII case.
 QByteArray AsciiFoldedKey(const QString &text) {
-  QByteArray key = text.toUtf8();
+  QByteArray key = EncodeName(text);
   for (char &c : key)
     if (c >= 'a' && c <= 'z')
       c = char(c - 32);

@@ -24,7 +24,8 @@ QString VolumeCaption(const Volume &volume) {
 QByteArray SortKey(const QByteArray &name) {
   for (const char c : name)
     if (static_cast<unsigned char>(c) >= 0x80)
-      return DecodeName(name).toCaseFolded().toUtf8();
+      return EncodeName(ChangeKeepingEscapedBytes(DecodeName(name),
+                                                  [](QString run) { return std::move(run).toCaseFolded(); }));
   return name.toLower(); // shares the name when it has no capitals
 }
 

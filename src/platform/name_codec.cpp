@@ -79,6 +79,8 @@ bool HasSurrogate(QStringView text) {
 QString DecodeName(QByteArrayView bytes) {
   if (IsAscii(bytes))
     return QString::fromLatin1(bytes);
+  if (bytes.isValidUtf8()) // rejects overlong forms, surrogates and code points above U+10FFFF
+    return QString::fromUtf8(bytes);
   QString text;
   text.reserve(bytes.size());
   const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());

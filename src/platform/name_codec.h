@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <utility>
+
 // A name decodes as UTF-8. A byte that is not part of a valid UTF-8 sequence (0x80 to 0xFF) becomes
 // one lone low surrogate, U+DC80 to U+DCFF (the byte plus 0xDC00), and encoding turns such a
 // surrogate back into exactly that byte. Valid UTF-8 never decodes to a lone surrogate (UTF-8 of a
@@ -19,6 +21,26 @@ QByteArray EncodeName(QStringView text);
 int EscapedByteAt(QStringView text, qsizetype i);
 // Whether the text holds a byte that was not valid UTF-8.
 bool HasEscapedBytes(QStringView text);
+
+// The text with change applied to each run of characters between escaped bytes, which stay as they
+// are: the library's case changes would turn each of them into U+FFFD.
+template <typename Change> QString ChangeKeepingEscapedBytes(QString text, Change change) {
+  if (!HasEscapedBytes(text))
+    return change(std::move(text));
+  QString result;
+  result.reserve(text.size());
+  qsizetype start = 0;
+  for (qsizetype i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && EscapedByteAt(text, i) < 0)
+      continue;
+    if (i > start)
+      result += change(text.mid(start, i - start));
+    if (i < text.size())
+      result += text[i];
+    start = i + 1;
+  }
+  return result;
+}
 
 // The text of a name for a reader (messages, tables, lists): each byte that is not valid UTF-8 is
 // written as a backslash, "x" and two upper-case hexadecimal digits ("caf\xE9.txt"), so that two

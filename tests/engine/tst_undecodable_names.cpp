@@ -99,6 +99,14 @@ private slots:
     for (const QString &text : errors.lFileNames + errors.reasons)
       QVERIFY2(!text.contains(QChar::ReplacementCharacter) && !HasEscapedBytes(text), qPrintable(text));
   }
+
+  void fileList_sortsAndShowsNamesByTheirBytes() {
+    Fixture f({"b\xE9", "b\xE8", "a", "B\xE7"});
+    QStringList shown;
+    for (int row = 0; row < f.list.Count(); ++row)
+      shown << f.list.data(f.list.index(row, 0)).toString();
+    QCOMPARE(shown, QStringList({"a", "B\\xE7", "b\\xE8", "b\\xE9"}));
+  }
 };
 
 QTEST_GUILESS_MAIN(TestUndecodableNames)
