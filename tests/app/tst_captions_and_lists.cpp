@@ -98,6 +98,17 @@ private slots:
     QVERIFY(!model.index(0).data(PreviewModel::HasEntryRole).toBool());
   }
 
+  // The preview shows the name the rename gives: no dot added to a name without extension.
+  void previewModel_showsTheNamesOnDisk() {
+    CoreFixture f({"README", "readme."});
+    PreviewModel &model = f.core.PreviewList();
+    model.SetLines({"README.", "readme."}, true);
+    QCOMPARE(model.index(0).data().toString(), QStringLiteral("README"));
+    QCOMPARE(model.index(1).data().toString(), QStringLiteral("readme."));
+    model.SetLines({"Double-click.", "x."}, false); // a plain text is shown as it is
+    QCOMPARE(model.index(1).data().toString(), QStringLiteral("x."));
+  }
+
   void previewModel_replacesManyLinesInOneReset() {
     CoreFixture f;
     PreviewModel &model = f.core.PreviewList();
