@@ -10,7 +10,9 @@ jobs=${2:-1}
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 build=$root/build-fuzz
-targets=(fuzz_image_headers fuzz_tiff_walk fuzz_audio_tags fuzz_page_titles)
+targets=(fuzz_image_headers fuzz_tiff_walk fuzz_audio_tags fuzz_page_titles fuzz_metadata)
+# Only these targets when given: FUZZ_TARGETS="fuzz_metadata" fuzz/run.sh 300
+if [ -n "${FUZZ_TARGETS:-}" ]; then read -r -a targets <<<"$FUZZ_TARGETS"; fi
 
 if ! command -v clang++ >/dev/null || ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a \
     >/dev/null 2>&1; then
@@ -40,6 +42,7 @@ seed fuzz_audio_tags rm '.RMF\x00\x00\x00\x12CONT\x00\x00\x00\x20\x00\x00\x00\x0
 seed fuzz_audio_tags ra '.ra\xfd\x00\x04dnet\x00\x00\x00\x04Song\x04Band\x01c'
 seed fuzz_page_titles html '<html><head><TITLE>A page</title></head><body>text</body></html>'
 seed fuzz_page_titles z64 "\x80\x37\x12\x40$(zeros 28)GAME TITLE          \x00\x00"
+"$build/metadata_seeds" "$here/corpus/fuzz_metadata"
 seed fuzz_page_titles v64 "\x37\x80\x40\x12$(zeros 28)AGEMT TIELT         \x00\x00"
 
 status=0

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the program need (only the missing ones).
-# exfat-fuse and exfatprogs let the tests make a case-insensitive folder (as root); xvfb and xauth let
-# scripts/screenshot.sh show the window without a display; desktop-file-utils, appstream and dpkg-dev check
-# the installed files and build the Debian package.
+# libexiv2-dev and libtag1-dev read photo metadata and music tags; qt6-image-formats-plugins lets Qt read
+# the size of WebP, TIFF and other pictures. exfat-fuse and exfatprogs let the tests make a case-insensitive
+# folder (as root); xvfb and xauth let scripts/screenshot.sh show the window without a display;
+# desktop-file-utils, appstream and dpkg-dev check the installed files and build the Debian package.
 set -euo pipefail
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev libglx-dev libvulkan-dev
-          qt6-qpa-plugins libqt6test6 clang-format exfat-fuse exfatprogs
+          qt6-qpa-plugins qt6-image-formats-plugins libqt6test6 clang-format exfat-fuse exfatprogs
+          pkgconf libexiv2-dev libtag1-dev
           xvfb xauth desktop-file-utils appstream dpkg-dev file "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -129,6 +129,22 @@ constexpr CaptionSlot kCaptionSlots[] = {
     {"Size1", "sSize"},
     {"Type1", "sType"},
     {"Attributes1", "sAttributes"},
+    // Variables menu: photo and music metadata
+    {"Photo1", "sPhoto"},
+    {"DateTaken1", "sDateTaken"},
+    {"Camera1", "sCamera"},
+    {"Make1", "sMake"},
+    {"Model1", "sModel"},
+    {"Width2", "sWidth"},
+    {"Heigth2", "sHeight"},
+    {"Music1", "sMusic"},
+    {"Title5", "sTitle"},
+    {"Artist3", "sArtist"},
+    {"Album2", "sAlbum"},
+    {"Year2", "sYear"},
+    {"Track1", "sTrack"},
+    {"TrackZeroFill1", "sTrackZeroFill"},
+    {"Genre1", "sGenre"},
     {"opNoAccents", "sNoAccents"},
 };
 
@@ -162,6 +178,15 @@ void AddComposedCaptions(const LanguageTexts &t, QHash<QString, QString> &out) {
     out.insert(QLatin1String(name) + QLatin1Char('1'), caption);
     out.insert(QLatin1String(name) + QLatin1Char('2'), caption); // the twin under FileDate1
   }
+  // The date taken of photos: the same forms, and the time with seconds.
+  out.insert(QStringLiteral("YYYYMMDD3"), dates[0].second);
+  out.insert(QStringLiteral("DDMMYYYY3"), dates[2].second);
+  const QString hhmmss = t.sHH + t.sMin + QStringLiteral("SS");
+  out.insert(QStringLiteral("YYYYMMDDHHMMSS1"),
+             yyyy + dash + t.sMM + dash + t.sDD + QLatin1Char('_') + hhmmss);
+  out.insert(QStringLiteral("HHMMSS1"), hhmmss);
+  out.insert(QStringLiteral("WidthxHeight1"), t.sWidth + x + t.sHeight);
+  out.insert(QStringLiteral("ArtistTitle1"), t.sArtist + QStringLiteral(" - ") + t.sTitle);
   const QString dateTime = dates[2].second + QLatin1Char(' ') + dates[6].second;
   out.insert(QStringLiteral("DDMMYYHHMM1"), dateTime);
   out.insert(QStringLiteral("DDMMYYYYHHMM1"), dateTime);

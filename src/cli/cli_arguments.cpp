@@ -35,6 +35,18 @@ QString CliUsage() {
       "  --help                      show this help\n"
       "  --version                   show the version\n"
       "\n"
+      "Variables of photo and music metadata (in any text option; a value the file lacks gives nothing):\n"
+      "  \\P                          date taken, \"yyyymmdd hhnnss\"; \\PY year, \\PY2 two digits, \\PM "
+      "month,\n"
+      "                              \\PD day, \\PH \"hhnnss\", \\PHH hour, \\PHM minute, \\PHS second\n"
+      "                              (photos by date taken: \\PY-\\PM-\\PD_\\PH gives 2024-07-14_093005)\n"
+      "  \\K                          camera make and model; \\KM make, \\KO model\n"
+      "  \\W                          picture size \"WIDTHxHEIGHT\" (JPEG of every kind, PNG, WebP, TIFF,\n"
+      "                              HEIC, ...); \\WW width, \\WH height\n"
+      "  \\M                          music title; \\MT title, \\MA artist, \\ML album, \\MY year,\n"
+      "                              \\MY2 two digits, \\MN track, \\MZ track of two digits, \\MG genre\n"
+      "                              (ID3v2, Vorbis comments of FLAC, Ogg and Opus, MP4 tags, ...)\n"
+      "\n"
       "Ctrl-C stops a run between two files; it then ends as usual (summary, undo script).\n"
       "Exit status: 0 done, 1 some files were not renamed, 2 bad usage or bad input.\n");
 }

@@ -138,6 +138,15 @@ void FillCatalanTexts(LanguageTexts &t) {
   t.sFormatted = QStringLiteral("Amb Format");
   t.sOpenEditor = QStringLiteral("Obre l'Editor");
   t.sInsertLine = QStringLiteral("Insereix una Línia de l'Editor");
+  t.sPhoto = QStringLiteral("Foto");
+  t.sMusic = QStringLiteral("Música");
+  t.sDateTaken = QStringLiteral("Data de la Presa");
+  t.sCamera = QStringLiteral("Càmera");
+  t.sMake = QStringLiteral("Marca");
+  t.sModel = QStringLiteral("Model");
+  t.sTrack = QStringLiteral("Pista");
+  t.sTrackZeroFill = QStringLiteral("Pista (Farciment de Zeros)");
+  t.sGenre = QStringLiteral("Gènere");
 
   // Variables menu: file list columns; then the no-accents option
   t.sName = QStringLiteral("Nom");

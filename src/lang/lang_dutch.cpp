@@ -95,7 +95,7 @@ void FillDutchTexts(LanguageTexts &t) {
   t.sErrorsHeader = QStringLiteral("Deze bestanden zijn niet hernoemd:");
   t.sManual = QStringLiteral("Handmatig");
 
-  // Variables menu: this table keeps the English captions from sGraphics to sInsertLine.
+  // Variables menu: this table keeps the English captions from sGraphics to sGenre.
   FillEnglishVariablesMenuTexts(t);
 
   // Variables menu: file list columns; then the no-accents option

@@ -107,7 +107,7 @@ void FillEnglishTexts(LanguageTexts &t) {
   t.sNoAccents = QStringLiteral("No Accents");
 }
 
-// The variables menu from sGraphics to sInsertLine: English in every table but Spanish and Catalan.
+// The variables menu from sGraphics to sGenre: English in every table but Spanish and Catalan.
 void FillEnglishVariablesMenuTexts(LanguageTexts &t) {
   t.sGraphics = QStringLiteral("Graphics");
   t.sMP3 = QStringLiteral("MP3");
@@ -151,4 +151,13 @@ void FillEnglishVariablesMenuTexts(LanguageTexts &t) {
   t.sFormatted = QStringLiteral("Formatted");
   t.sOpenEditor = QStringLiteral("Open Editor");
   t.sInsertLine = QStringLiteral("Insert Line from Editor");
+  t.sPhoto = QStringLiteral("Photo");
+  t.sMusic = QStringLiteral("Music");
+  t.sDateTaken = QStringLiteral("Date Taken");
+  t.sCamera = QStringLiteral("Camera");
+  t.sMake = QStringLiteral("Make");
+  t.sModel = QStringLiteral("Model");
+  t.sTrack = QStringLiteral("Track");
+  t.sTrackZeroFill = QStringLiteral("Track (Zero Fill)");
+  t.sGenre = QStringLiteral("Genre");
 }

@@ -95,7 +95,7 @@ void FillFrenchTexts(LanguageTexts &t) {
   t.sErrorsHeader = QStringLiteral("Ces fichiers n'ont pas été renommés :");
   t.sManual = QStringLiteral("Manuel");
 
-  // Variables menu: this table keeps the English captions from sGraphics to sInsertLine.
+  // Variables menu: this table keeps the English captions from sGraphics to sGenre.
   FillEnglishVariablesMenuTexts(t);
 
   // Variables menu: file list columns; then the no-accents option

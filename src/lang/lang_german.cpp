@@ -95,7 +95,7 @@ void FillGermanTexts(LanguageTexts &t) {
   t.sErrorsHeader = QStringLiteral("Diese Dateien wurden nicht umbenannt:");
   t.sManual = QStringLiteral("Manuell");
 
-  // Variables menu: this table keeps the English captions from sGraphics to sInsertLine.
+  // Variables menu: this table keeps the English captions from sGraphics to sGenre.
   FillEnglishVariablesMenuTexts(t);
 
   // Variables menu: file list columns; then the no-accents option

@@ -95,7 +95,7 @@ void FillItalianTexts(LanguageTexts &t) {
   t.sErrorsHeader = QStringLiteral("Questi file non sono stati rinominati:");
   t.sManual = QStringLiteral("Manuale");
 
-  // Variables menu: this table keeps the English captions from sGraphics to sInsertLine.
+  // Variables menu: this table keeps the English captions from sGraphics to sGenre.
   FillEnglishVariablesMenuTexts(t);
 
   // Variables menu: file list columns; then the no-accents option

@@ -95,7 +95,7 @@ void FillPolishTexts(LanguageTexts &t) {
   t.sErrorsHeader = QStringLiteral("Nazwy Tych Plików Nie Zostały Zmienione:");
   t.sManual = QStringLiteral("Ręcznie");
 
-  // Variables menu: this table keeps the English captions from sGraphics to sInsertLine.
+  // Variables menu: this table keeps the English captions from sGraphics to sGenre.
   FillEnglishVariablesMenuTexts(t);
 
   // Variables menu: file list columns; then the no-accents option

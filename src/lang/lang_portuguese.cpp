@@ -95,7 +95,7 @@ void FillPortugueseTexts(LanguageTexts &t) {
   t.sErrorsHeader = QStringLiteral("Estes arquivos não foram renomeados:");
   t.sManual = QStringLiteral("Manual");
 
-  // Variables menu: this table keeps the English captions from sGraphics to sInsertLine.
+  // Variables menu: this table keeps the English captions from sGraphics to sGenre.
   FillEnglishVariablesMenuTexts(t);
 
   // Variables menu: file list columns; then the no-accents option

@@ -138,6 +138,15 @@ void FillSpanishTexts(LanguageTexts &t) {
   t.sFormatted = QStringLiteral("Con Formato");
   t.sOpenEditor = QStringLiteral("Abrir Editor");
   t.sInsertLine = QStringLiteral("Insertar Línea del Editor");
+  t.sPhoto = QStringLiteral("Foto");
+  t.sMusic = QStringLiteral("Música");
+  t.sDateTaken = QStringLiteral("Fecha de la Toma");
+  t.sCamera = QStringLiteral("Cámara");
+  t.sMake = QStringLiteral("Marca");
+  t.sModel = QStringLiteral("Modelo");
+  t.sTrack = QStringLiteral("Pista");
+  t.sTrackZeroFill = QStringLiteral("Pista (Relleno de Ceros)");
+  t.sGenre = QStringLiteral("Género");
 
   // Variables menu: file list columns; then the no-accents option
   t.sName = QStringLiteral("Nombre");

@@ -157,6 +157,15 @@ struct LanguageTexts {
   QString sFormatted;
   QString sOpenEditor;
   QString sInsertLine;
+  QString sPhoto;
+  QString sMusic;
+  QString sDateTaken;
+  QString sCamera;
+  QString sMake;
+  QString sModel;
+  QString sTrack;
+  QString sTrackZeroFill;
+  QString sGenre;
 
   // Variables menu: file list columns; then the no-accents option
   QString sName;

@@ -20,8 +20,10 @@ struct TopIcon {
 };
 const TopIcon kTopIcons[] = {
     {"Graphics1", "image-x-generic", QStyle::SP_FileIcon},
+    {"Photo1", "camera-photo", QStyle::SP_FileIcon},
     {"MP31", "audio-x-generic", QStyle::SP_MediaVolume},
     {"RA1", "multimedia-player", QStyle::SP_MediaPlay},
+    {"Music1", "audio-x-generic", QStyle::SP_MediaVolume},
     {"HTMLTitle1", "text-html", QStyle::SP_FileIcon},
     {"RomsN641", "input-gaming", QStyle::SP_DriveCDIcon},
     {"RandomNumbers1", "media-playlist-shuffle", QStyle::SP_BrowserReload},

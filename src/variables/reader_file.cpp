@@ -77,3 +77,9 @@ QByteArray ReadFileHead(const ReaderPath &path, qint64 maxBytes) {
   ReaderFile file(path);
   return file.readAt(0, maxBytes);
 }
+
+bool IsRegularFilePath(const ReaderPath &path) {
+  struct stat info {};
+  return !path.native.isEmpty() && !path.native.contains('\0') &&
+         ::stat(path.native.constData(), &info) == 0 && S_ISREG(info.st_mode);
+}

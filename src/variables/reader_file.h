@@ -22,5 +22,8 @@ private:
   qint64 m_size = 0;
 };
 
+// Whether the path names a regular file (not a pipe, device or folder), links followed.
+bool IsRegularFilePath(const ReaderPath &path);
+
 // Up to maxBytes from the start of the file; empty when it cannot be opened or read.
 QByteArray ReadFileHead(const ReaderPath &path, qint64 maxBytes);

@@ -3,6 +3,7 @@
 #include "engine/auto_number.h"
 #include "engine/option_rules.h"
 #include "engine/string_functions.h"
+#include "variables/metadata_variables.h"
 #include "variables/variable_content.h"
 #include "variables/variable_functions.h"
 #include "variables/variable_scan.h"
@@ -47,6 +48,11 @@ private:
 
   const QString &Sub(FileListSubItem i) const { return m_entry.SubItems[i]; }
   const QString &UpperExtension();
+  MetadataVariables &Metadata() {
+    if (!m_metadata)
+      m_metadata.emplace(Path());
+    return *m_metadata;
+  }
   ReaderPath Path() const {
     return m_entry.NativePath.isEmpty() ? ReaderPath(Sub(SubFullPath)) : ReaderPath(m_entry.NativePath);
   }
@@ -59,7 +65,8 @@ private:
   VariableScan m_scan;
   QString m_output;
   std::optional<QString> m_upperExtension;
-  std::optional<QString> m_date, m_time; // the current moment, read once per call
+  std::optional<QString> m_date, m_time;       // the current moment, read once per call
+  std::optional<MetadataVariables> m_metadata; // photo and music metadata, read once per call
 };
 
 QString Expansion::Run() {
@@ -144,6 +151,18 @@ bool Expansion::Evaluate(QChar code) {
     break;
   case u'C':
     ComicExtension();
+    break;
+  case u'P':
+    Metadata().AppendDateTaken(m_output, m_scan);
+    break;
+  case u'K':
+    Metadata().AppendCamera(m_output, m_scan);
+    break;
+  case u'W':
+    Metadata().AppendPictureSize(m_output, m_scan);
+    break;
+  case u'M':
+    Metadata().AppendMusicTag(m_output, m_scan);
     break;
   default:
     // Unknown codes vanish with their backslash.

@@ -136,6 +136,15 @@ const QList<SlotText> &englishTexts() {
       {"sFormatted", QStringLiteral("Formatted")},
       {"sOpenEditor", QStringLiteral("Open Editor")},
       {"sInsertLine", QStringLiteral("Insert Line from Editor")},
+      {"sPhoto", QStringLiteral("Photo")},
+      {"sMusic", QStringLiteral("Music")},
+      {"sDateTaken", QStringLiteral("Date Taken")},
+      {"sCamera", QStringLiteral("Camera")},
+      {"sMake", QStringLiteral("Make")},
+      {"sModel", QStringLiteral("Model")},
+      {"sTrack", QStringLiteral("Track")},
+      {"sTrackZeroFill", QStringLiteral("Track (Zero Fill)")},
+      {"sGenre", QStringLiteral("Genre")},
       {"sName", QStringLiteral("Name")},
       {"sPath", QStringLiteral("Path")},
       {"sSize", QStringLiteral("Size")},
@@ -242,11 +251,11 @@ void addLanguageRows() {
     QTest::newRow(kLanguageNames[language]) << language;
 }
 
-// Slot names from sGraphics to sInsertLine: the variables menu.
+// Slot names from sGraphics to sGenre: the variables menu.
 QStringList variablesMenuSlots() {
   const QStringList &names = LanguageSlotNames();
   const qsizetype first = names.indexOf(QStringLiteral("sGraphics"));
-  const qsizetype last = names.indexOf(QStringLiteral("sInsertLine"));
+  const qsizetype last = names.indexOf(QStringLiteral("sGenre"));
   return names.mid(first, last - first + 1);
 }
 
@@ -257,7 +266,7 @@ class TestLanguageTables : public QObject {
 private slots:
   void slotNames_areUniqueAndInTableOrder() {
     const QStringList &names = LanguageSlotNames();
-    QCOMPARE(names.size(), 122);
+    QCOMPARE(names.size(), 131);
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
     QCOMPARE(names.first(), QStringLiteral("sInstantPreview"));
     QCOMPARE(names.last(), QStringLiteral("sNoAccents"));

@@ -24,7 +24,7 @@ for file in ./usr/bin/zelvo-rename ./usr/bin/zelvo-rename-cli \
 done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6core6 libqt6widgets6 libqt6gui6 qt6-qpa-plugins; do
+for library in libqt6core6 libqt6widgets6 libqt6gui6 qt6-qpa-plugins libexiv2-27 libtag1v5; do
   grep -q "$library" <<<"$depends" || fail "the package does not depend on $library"
 done
 echo "Debian package: all checks passed"
