@@ -4,6 +4,7 @@
 #include "app/caption_table.h"
 #include "engine/option_fields.h"
 #include "engine/option_rules.h"
+#include "engine/rename_conflicts.h"
 #include "explorer/explorer_helpers.h"
 
 #include <QCoreApplication>
@@ -132,8 +133,14 @@ void AppCore::UpdateAll() {
 
 void AppCore::SyncPreview() {
   const Preview &preview = m_session->CurrentPreview();
-  if (m_preview->SetLines(preview.lZelvoList, preview.PreviewValid))
+  if (!m_preview->Shows(preview.lZelvoList, preview.PreviewValid)) {
+    // What a run would do with every line, known with every refresh (the one place it is asked).
+    std::vector<LineConflict> conflicts;
+    if (preview.PreviewValid)
+      conflicts = CheckConflicts(m_options, m_list->Entries(), preview.lZelvoList).lines;
+    (void)m_preview->SetLines(preview.lZelvoList, preview.PreviewValid, std::move(conflicts));
     emit PreviewChanged();
+  }
   // A refresh stopped by a number that cannot be read is told once, whoever ran it.
   if (m_session->RefreshCount() != m_reportedRefresh) {
     m_reportedRefresh = m_session->RefreshCount();

@@ -165,6 +165,15 @@ public:
   // four tabs; from the fifth, forward goes to the first and backward to the fourth.
   static int NextTab(int current, bool backward);
 
+  // ---- A rename run cut short (a crash, a kill, a power cut).
+  // Where the journals of runs are looked for (empty: the user's state folder).
+  void SetJournalFolder(const QString &folder) { m_journalFolder = folder; }
+  // Once the window shows: when a run was cut short, says so and offers to put back the files it
+  // renamed. Yes puts them back, reloads and tells what was done (an error lists what could not be
+  // put back, whose journal stays); No asks whether to forget the run, else it is asked about again
+  // at the next start. A run still going on in another window or command is left alone.
+  void OfferRecovery();
+
   // ---- How long a rename run lasts before it reports progress, and how often it reports then.
   void SetProgressTiming(int delayMs, int intervalMs) {
     m_progressDelayMs = delayMs;
@@ -227,6 +236,7 @@ private:
   using SaveCommand = std::function<SaveOutcome(const QString &path, const RenameSession::Confirm &confirm)>;
   void RunSave(const QString &fileName, const QString &filter, const SaveCommand &save);
   void ApplyTexts();
+  QString JournalFolderUsed() const;
   [[nodiscard]] bool ShowShellEntryFailure(const ShellEntryStatus &status);
 
   DialogHook &m_dialogs;
@@ -245,6 +255,7 @@ private:
   bool m_shellEntryInstalled = false;
   ShellExtension m_shellExtension;
   QString m_programPath;
+  QString m_journalFolder;
   int m_variableTarget = 0;
   QString m_formCaption;
   QString m_formHint;

@@ -3,17 +3,26 @@
 #include "engine/preview.h"
 #include "explorer/file_list_view.h"
 
+#include <algorithm>
+
 PreviewModel::PreviewModel(const TZelvoRenameFileListView &list, QObject *parent)
     : QAbstractListModel(parent), m_list(list) {}
 
-bool PreviewModel::SetLines(const QStringList &lines, bool valid) {
-  if (valid == m_valid && lines.isSharedWith(m_lines))
+bool PreviewModel::SetLines(const QStringList &lines, bool valid, std::vector<LineConflict> conflicts) {
+  if (Shows(lines, valid))
     return false;
   beginResetModel();
   m_lines = lines; // shared, not copied
   m_valid = valid;
+  m_conflicts = std::move(conflicts);
+  m_failing = std::count_if(m_conflicts.cbegin(), m_conflicts.cend(), WouldFail);
   endResetModel();
   return true;
+}
+
+LineConflict PreviewModel::Conflict(int row) const {
+  return m_valid && row >= 0 && size_t(row) < m_conflicts.size() ? m_conflicts[size_t(row)]
+                                                                 : LineConflict::None;
 }
 
 bool PreviewModel::RowDrawn(int row) const {
@@ -44,6 +53,12 @@ QVariant PreviewModel::data(const QModelIndex &index, int role) const {
     return hasEntry;
   case PlainTextRole:
     return !m_valid;
+  case ConflictRole:
+    return int(Conflict(row));
+  case FailsRole:
+    return WouldFail(Conflict(row));
+  case Qt::ToolTipRole:
+    return WouldFail(Conflict(row)) ? ConflictText(Conflict(row)) : QVariant();
   default:
     return {};
   }

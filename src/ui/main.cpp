@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QTimer>
 
 int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
@@ -29,5 +30,7 @@ int main(int argc, char *argv[]) {
   window.show();
   if (ScreenshotsRequested())
     return TakeScreenshots(window);
+  // Asked over the window, once it is on the screen.
+  QTimer::singleShot(0, &window, &TfZelvoRename::OfferRecovery);
   return app.exec();
 }

@@ -448,6 +448,11 @@ bool TfZelvoRename::eventFilter(QObject *watched, QEvent *event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
+void TfZelvoRename::OfferRecovery() {
+  if (isVisible())
+    m_core->OfferRecovery();
+}
+
 void TfZelvoRename::showEvent(QShowEvent *event) {
   QMainWindow::showEvent(event);
   m_core->FormShow(m_rememberedPath);

@@ -40,6 +40,9 @@ public:
   // The rename error list is its own window; the program creates it after the main window.
   void SetErrorsDialog(TfErrors *dialog);
 
+  // Once the window shows (the program asks for it at start): a rename run cut short is told
+  // about, with the offer to put its files back (AppCore::OfferRecovery).
+  void OfferRecovery();
   // Shows a folder (or "Drives") in the file list; it is also the folder the first showing opens.
   void OpenFolder(const QString &folder);
   // The folder the first showing opens when the last path is remembered.

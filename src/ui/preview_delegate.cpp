@@ -3,7 +3,16 @@
 #include "app/preview_model.h"
 #include "ui/entry_icons.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QPainter>
+#include <QStyle>
+
+TPreviewDelegate::TPreviewDelegate(QObject *parent)
+    : QStyledItemDelegate(parent), m_warning(QIcon::fromTheme(QStringLiteral("dialog-warning"))) {
+  if (m_warning.isNull())
+    m_warning = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+}
 
 void TPreviewDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                              const QModelIndex &index) const {
@@ -28,8 +37,17 @@ void TPreviewDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     const int iconSize = qMin(16, rect.height());
     EntryIcon(index.data(PreviewModel::IconKeyRole).toString())
         .paint(painter, QRect(rect.left() + kMargin, rect.top(), iconSize, iconSize));
+    QRect textRect = rect.adjusted(kTextLeft, kMargin, 0, 0);
+    if (index.data(PreviewModel::FailsRole).toBool()) {
+      // The mark stays in sight at the right edge of the list, however long the line.
+      int right = rect.right();
+      if (const auto *view = qobject_cast<const QAbstractItemView *>(option.widget))
+        right = qMin(right, view->viewport()->width() - 1);
+      textRect.setRight(right - kMarkWidth);
+      m_warning.paint(painter, QRect(right + 1 - kMarkWidth + kMargin, rect.top(), iconSize, iconSize));
+    }
     painter->setPen(pen);
-    painter->drawText(rect.adjusted(kTextLeft, kMargin, 0, 0), flags, text);
+    painter->drawText(textRect, flags, text);
   }
   painter->restore();
 }

@@ -45,12 +45,18 @@ void TWidgetDialogs::ShowInformation(const QString &message) {
 }
 
 std::optional<QString> TWidgetDialogs::ChooseSaveFile(const FileChoice &choice) {
+  QString filter;
   const QString path =
       QFileDialog::getSaveFileName(m_parent, choice.title.isEmpty() ? kSaveTitle : choice.title,
-                                   Start(choice), choice.filter, nullptr, DialogOptions());
+                                   Start(choice), choice.filter, &filter, DialogOptions());
   if (path.isEmpty())
     return std::nullopt;
+  m_chosenFilter = filter;
   return path;
+}
+
+QString TWidgetDialogs::ChosenFilter() const {
+  return m_chosenFilter;
 }
 
 std::optional<QString> TWidgetDialogs::ChooseOpenFile(const FileChoice &choice) {

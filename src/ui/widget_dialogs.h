@@ -20,6 +20,7 @@ public:
   void ShowError(const QString &message) override;
   void ShowInformation(const QString &message) override;
   std::optional<QString> ChooseSaveFile(const FileChoice &choice) override;
+  QString ChosenFilter() const override;
   std::optional<QString> ChooseOpenFile(const FileChoice &choice) override;
   bool RenameProgress(qsizetype done, qsizetype total) override;
   void RenameProgressEnded() override;
@@ -30,4 +31,5 @@ public:
 private:
   QPointer<QWidget> m_parent;
   QProgressDialog *m_progress = nullptr;
+  QString m_chosenFilter;
 };
