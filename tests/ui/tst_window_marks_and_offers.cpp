@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QTreeView>
 #include <QtTest>
@@ -118,13 +119,18 @@ private slots:
     TWidgetDialogs dialogs;
     QTimer answer;
     answer.setInterval(10);
+    int ticks = 0; // the filter first; the name typed once the dialog has followed it
     connect(&answer, &QTimer::timeout, this, [&] {
       auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
       if (!dialog)
         return;
+      if (++ticks == 1) {
+        dialog->selectNameFilter(QLatin1String(kShellScriptFilter));
+        return;
+      }
       answer.stop();
-      dialog->selectNameFilter(QLatin1String(kShellScriptFilter));
-      dialog->selectFile(QStringLiteral("list"));
+      dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+          ->setText(QStringLiteral("list")); // typed
       QMetaObject::invokeMethod(dialog, "accept");
     });
     answer.start();
