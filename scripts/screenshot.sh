@@ -4,7 +4,8 @@
 # Usage: scripts/screenshot.sh [OUTPUT_FOLDER]   (default: build/screenshots)
 # Starts the program under a virtual X server on a prepared folder; it saves window-<language>-tab<n>.png,
 # menu-<language>.png (language 0 English, 1 Spanish, 5 German; ZELVO_SCREENSHOT_LANGUAGES picks others,
-# e.g. "0,8"), about.png and text-list.png, and ends.
+# e.g. "0,8"), about.png, text-list.png, recovery-question.png, recovery-forget.png (the questions about
+# a run cut short) and conflicts.png (a preview line the run would fail on, marked), and ends.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="$(realpath -m "${1:-build/screenshots}")"

@@ -2,6 +2,7 @@
 
 #include "app/about_texts.h"
 #include "app/app_core.h"
+#include "engine/run_journal.h"
 #include "ui/about_dialog.h"
 #include "ui/main_window.h"
 #include "ui/text_list_dialog.h"
@@ -12,9 +13,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
 
@@ -74,6 +79,47 @@ bool SaveDialog(QDialog &dialog, const QString &path) {
   return saved;
 }
 
+// The preview with a line the rename run would fail on: two names that become one.
+bool SaveConflicts(TfZelvoRename &window, QTabWidget &tabs, const QString &path) {
+  auto *crop = window.findChild<QLineEdit *>(QStringLiteral("tRightCutChars"));
+  if (!crop)
+    return false;
+  crop->setText(QStringLiteral("3"));
+  for (const char *name : {"opRightCutChars", "opLowerCase", "opLowerCaseEx"})
+    if (auto *button = window.findChild<QAbstractButton *>(QLatin1String(name)))
+      button->setChecked(true);
+  tabs.setCurrentIndex(0);
+  Settle();
+  return Save(window.grab(), path);
+}
+
+// The question about a run cut short, and the one that follows a No; both answered No.
+bool SaveRecoveryQuestions(TfZelvoRename &window, const QString &first, const QString &second) {
+  QTemporaryDir state;
+  {
+    RunJournal journal; // closed without its end: cut short
+    if (!journal.Open(state.path()).isEmpty())
+      return false;
+    journal.Planned({{"/nowhere/a", "/nowhere/b"}});
+    journal.Trying(0);
+  }
+  window.Core().SetJournalFolder(state.path());
+  QStringList paths{first, second};
+  bool saved = true;
+  QTimer answer;
+  answer.setInterval(50);
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || paths.isEmpty())
+      return;
+    saved = Save(box->grab(), paths.takeFirst()) && saved;
+    box->button(QMessageBox::No)->click();
+  });
+  answer.start();
+  window.OfferRecovery();
+  return saved && paths.isEmpty();
+}
+
 } // namespace
 
 bool ScreenshotsRequested() {
@@ -113,6 +159,11 @@ int TakeScreenshots(TfZelvoRename &window) {
                                                "width of the editor, still one line of the list\nSpring"));
   editor.Bind(window.Core());
   if (!SaveDialog(editor, folder.filePath(QStringLiteral("text-list.png"))))
+    ++failures;
+  if (!SaveRecoveryQuestions(window, folder.filePath(QStringLiteral("recovery-question.png")),
+                             folder.filePath(QStringLiteral("recovery-forget.png"))))
+    ++failures;
+  if (!SaveConflicts(window, *tabs, folder.filePath(QStringLiteral("conflicts.png"))))
     ++failures;
   return failures == 0 ? 0 : 1;
 }
