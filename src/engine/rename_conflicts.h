@@ -1,6 +1,7 @@
 // What a rename run would do with each preview line, known before the run by looking names up.
 #pragma once
 
+#include "engine/folder_names.h"
 #include "engine/rename_options.h"
 #include "explorer/file_list_entry.h"
 #include "platform/safe_rename.h"
@@ -39,3 +40,8 @@ struct ConflictReport {
 // that stay. Touches nothing; a folder with many new names is read once instead of looking each up.
 ConflictReport CheckConflicts(const RenameOptions &options, std::span<const FileListEntry> entries,
                               const QStringList &lines, FileSystemCalls &calls = SystemFileSystemCalls());
+// The same, for a check on every refresh of the preview: the names of the folders read are kept in
+// folderNames for the next check, which reads a folder again only when it has changed.
+ConflictReport CheckConflicts(const RenameOptions &options, std::span<const FileListEntry> entries,
+                              const QStringList &lines, FolderNameCache &folderNames,
+                              FileSystemCalls &calls = SystemFileSystemCalls());

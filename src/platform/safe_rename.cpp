@@ -56,10 +56,17 @@ int FileSystemCalls::ReadFolderTypes(
   DIR *dir = ::opendir(*folder ? folder : ".");
   if (!dir)
     return errno;
-  errno = 0;
-  while (const dirent *e = ::readdir(dir))
+  // readdir tells an error from the end only through errno, which found may have set meanwhile.
+  int error = 0;
+  while (true) {
+    errno = 0;
+    const dirent *e = ::readdir(dir);
+    if (!e) {
+      error = errno;
+      break;
+    }
     found(QByteArrayView(e->d_name, qsizetype(std::strlen(e->d_name))), e->d_type);
-  const int error = errno;
+  }
   ::closedir(dir);
   return error;
 }

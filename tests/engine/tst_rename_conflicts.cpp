@@ -6,14 +6,61 @@
 
 #include "support_disk_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+// The ways a check may learn which names a folder holds: looked up name by name, read whole for
+// many new names, and read whole for a few because the caller keeps the names for later checks.
+struct Way {
+  const char *name;
+  int padding;        // extra entries of the run, each with a free new name
+  qsizetype readFrom; // new names from which a folder is read whole
+};
+const Way kWays[] = {{"name by name", 0, 64}, {"many names", 80, 64}, {"kept names", 0, 1}};
+
+// One letter per line: . ok, S same, T taken, N not allowed, U unchanged, X excluded.
+QString Letters(const ConflictReport &report, qsizetype lines) {
+  QString letters;
+  for (qsizetype i = 0; i < lines; ++i)
+    letters += QString(".STNNUX").at(int(report.lines[i]));
+  return letters;
+}
+
+// Counts the reads of whole folders; may answer to names in any letter case, as FAT does.
+class CountingCalls : public FileSystemCalls {
+public:
+  int reads = 0;
+  bool ignoreCase = false;
+
+  int ReadFolderTypes(const char *folder,
+                      const std::function<void(QByteArrayView name, unsigned char type)> &found) override {
+    ++reads;
+    return FileSystemCalls::ReadFolderTypes(folder, found);
+  }
+  int LStat(const char *path, struct stat &st) override {
+    const int error = FileSystemCalls::LStat(path, st);
+    if (error == 0 || !ignoreCase)
+      return error;
+    const QFileInfo asked(QFile::decodeName(path));
+    for (const QString &name : asked.dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+      if (name.compare(asked.fileName(), Qt::CaseInsensitive) == 0)
+        return FileSystemCalls::LStat(QFile::encodeName(asked.dir().filePath(name)).constData(), st);
+    return error;
+  }
+};
+
+} // namespace
+
 class TestRenameConflicts : public QObject {
   Q_OBJECT
 private slots:
   void eachLine_saysWhetherAndWhyItWouldFail_data() {
-    QTest::addColumn<QStringList>("files"); // "name" in the run, "-name" held outside it, "name/" a folder
+    QTest::addColumn<QStringList>("files"); // "name" in the run, "-name" held outside it, "name/" a folder,
+                                            // "sub/name" in a subfolder
     QTest::addColumn<QStringList>("lines"); // one per file of the run
-    QTest::addColumn<QString>("expected");  // one letter per line: . ok, S same, T taken, N not allowed,
-                                            // U unchanged, X excluded
+    QTest::addColumn<QString>("expected");  // one letter per line (see Letters)
     QTest::newRow("free names") << QStringList{"a", "b"} << QStringList{"x.", "y."} << "..";
     QTest::newRow("same target: the later line") << QStringList{"a", "b"} << QStringList{"x.", "x."} << ".S";
     QTest::newRow("held outside the run") << QStringList{"a", "-x"} << QStringList{"x."} << "T";
@@ -27,13 +74,20 @@ private slots:
         << QStringList{"a", "b", "c"} << QStringList{"c.", "x.", "x."} << "T.S";
     QTest::newRow("not allowed") << QStringList{"a", "b"} << QStringList{"x/y.", "l\nf."} << "NN";
     QTest::newRow("excluded folder") << QStringList{"sub/", "a"} << QStringList{"<sub>", "sub."} << "XT";
+    QTest::newRow("letter case counts") << QStringList{"a", "-B"} << QStringList{"b."} << ".";
+    QTest::newRow("names beyond ASCII") << QStringList{"a", "b", "-é"} << QStringList{"é.", "ü."} << "T.";
+    QTest::newRow("same name in two folders")
+        << QStringList{"-x/", "-y/", "x/a", "y/b"} << QStringList{"c.", "c."} << "..";
+    QTest::newRow("taken in one folder only")
+        << QStringList{"-x/", "-y/", "x/a", "y/b", "-x/c"} << QStringList{"c.", "c."} << "T.";
+    QTest::newRow("a move in another folder frees nothing here")
+        << QStringList{"-x/", "-y/", "x/a", "y/c", "-x/c"} << QStringList{"c.", "d."} << "T.";
   }
   void eachLine_saysWhetherAndWhyItWouldFail() {
     QFETCH(QStringList, files);
     QFETCH(QStringList, lines);
     QFETCH(QString, expected);
-    // The same rows looked up name by name and with the folder read whole (many new names).
-    for (const int padding : {0, 80}) {
+    for (const Way &way : kWays) {
       QTemporaryDir dir;
       const QByteArray folder = QFile::encodeName(dir.path()) + '/';
       std::vector<FileListEntry> entries;
@@ -44,21 +98,63 @@ private slots:
           QVERIFY(QDir(dir.path()).mkdir(name));
         else
           Make(folder + name, name);
-        if (!file.startsWith('-'))
-          entries.push_back(Entry(folder, name.endsWith('/') ? name.chopped(1) : name));
+        if (file.startsWith('-'))
+          continue;
+        const QByteArray path = name.endsWith('/') ? name.chopped(1) : name;
+        const qsizetype slash = path.lastIndexOf('/');
+        entries.push_back(Entry(folder + path.left(slash + 1), path.mid(slash + 1)));
       }
-      for (int i = 0; i < padding; ++i) {
+      for (int i = 0; i < way.padding; ++i) {
         Make(folder + "p" + QByteArray::number(i), "p");
         entries.push_back(Entry(folder, "p" + QByteArray::number(i)));
         allLines << QStringLiteral("q%1.").arg(i);
       }
-      const ConflictReport report = CheckConflicts(RenameOptions(), entries, allLines);
-      QString letters;
-      for (qsizetype i = 0; i < lines.size(); ++i)
-        letters += QString(".STNNUX").at(int(report.lines[i]));
-      QCOMPARE(letters, expected);
+      FolderNameCache names(way.readFrom);
+      const ConflictReport report = CheckConflicts(RenameOptions(), entries, allLines, names);
+      QVERIFY2(Letters(report, lines.size()) == expected, way.name);
       QCOMPARE(report.failing, qsizetype(expected.count('S') + expected.count('T') + expected.count('N')));
     }
+  }
+
+  void keptNames_areReadAgainOnceTheFolderChanges() {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    std::vector<FileListEntry> entries;
+    QStringList lines;
+    for (int i = 0; i < 100; ++i) {
+      Make(folder + "p" + QByteArray::number(i), "p");
+      entries.push_back(Entry(folder, "p" + QByteArray::number(i)));
+      lines << QStringLiteral("q%1.").arg(i);
+    }
+    // A folder last changed an hour ago.
+    const timespec anHourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+    QCOMPARE(::utimensat(AT_FDCWD, folder.constData(), anHourAgo, 0), 0);
+    CountingCalls calls;
+    FolderNameCache names;
+    QCOMPARE(CheckConflicts(RenameOptions(), entries, lines, names, calls).failing, 0);
+    QCOMPARE(CheckConflicts(RenameOptions(), entries, lines, names, calls).failing, 0);
+    QCOMPARE(calls.reads, 1);
+    Make(folder + "q5", "outside");
+    const ConflictReport report = CheckConflicts(RenameOptions(), entries, lines, names, calls);
+    QCOMPARE(calls.reads, 2);
+    QCOMPARE(report.lines[5], LineConflict::NameTaken);
+    QCOMPARE(report.failing, 1);
+  }
+
+  void folderThatIgnoresCase_looksNamesUpAsSuch() {
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    Make(folder + "a", "a");
+    Make(folder + "b", "outside");
+    Make(folder + "c", "c");
+    const std::vector<FileListEntry> entries{Entry(folder, "a"), Entry(folder, "c")};
+    const QStringList lines{"B.", "C."}; // a taken name in other letters; the own name in capitals
+    CountingCalls calls;
+    calls.ignoreCase = true;
+    FolderNameCache names(1);
+    const ConflictReport report = CheckConflicts(RenameOptions(), entries, lines, names, calls);
+    QCOMPARE(calls.reads, 1);
+    QCOMPARE(Letters(report, 2), QStringLiteral("T."));
   }
 };
 
