@@ -1,7 +1,7 @@
 // What the safety of a rename run costs, measured in one run: the ordering of the plan and the
 // journal beside the whole run ("x_" before every name), a plan that is one long chain, and the
 // conflict check beside the refresh that builds the lines: once on its own, and on a refresh that
-// keeps what it read of the folder from the check before.
+// keeps what it read of the folder from the check before (both in processor time).
 // Usage: bench_run_safety [FOLDER [COUNTS...]]   (default: the temporary folder, 10000 100000)
 #include "bench_timing.h"
 #include "engine/preview.h"
@@ -117,10 +117,10 @@ int main(int argc, char **argv) {
     options.tInsertBefore = QStringLiteral("x_");
     Preview preview;
     RefreshRunState state;
-    const double refresh = MedianMs([&] {
+    const double refresh = MedianCpuMs([&] {
       UpdateAll({options, f.entries, QFile::decodeName(f.path), nullptr, nullptr}, preview, state);
     });
-    const double check = MedianMs([&] { (void)CheckConflicts(options, f.entries, preview.lZelvoList); });
+    const double check = MedianCpuMs([&] { (void)CheckConflicts(options, f.entries, preview.lZelvoList); });
     std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "conflict check / UpdateAll", count, refresh, check,
                 check / refresh);
     // The preview refreshed as options are typed, a while after the folder last changed.
@@ -128,8 +128,8 @@ int main(int argc, char **argv) {
     FolderNameCache kept;
     (void)CheckConflicts(options, f.entries, preview.lZelvoList, kept);
     const double keptCheck =
-        MedianMs([&] { (void)CheckConflicts(options, f.entries, preview.lZelvoList, kept); }, 15);
-    const double keptRefresh = MedianMs(
+        MedianCpuMs([&] { (void)CheckConflicts(options, f.entries, preview.lZelvoList, kept); }, 15);
+    const double keptRefresh = MedianCpuMs(
         [&] {
           UpdateAll({options, f.entries, QFile::decodeName(f.path), nullptr, nullptr}, preview, state);
         },

@@ -38,7 +38,7 @@ QString ConflictText(LineConflict conflict) {
 namespace {
 
 // How many lines ahead the table slots of a line are asked for, so that they are at hand in time.
-constexpr size_t kPrefetchAhead = 8;
+constexpr size_t kPrefetchAhead = 16;
 
 bool EndsWithDot(const QString &text) {
   return !text.isEmpty() && text.back() == u'.';
@@ -110,18 +110,25 @@ qsizetype WriteAllowedName(QStringView name, NameBytes &bytes) {
   bool refused = false, wide = false;
   qsizetype k = 0;
 #ifdef __SSE2__
-  __m128i low = _mm_setzero_si128(), high = _mm_setzero_si128();
-  for (; k + 8 <= n; k += 8) {
-    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + k));
-    low = _mm_or_si128(low, _mm_subs_epu16(_mm_set1_epi16(0x20), c)); // not 0 where c < 0x20
-    low = _mm_or_si128(low, _mm_cmpeq_epi16(c, _mm_set1_epi16('/')));
-    low = _mm_or_si128(low, _mm_cmpeq_epi16(c, _mm_set1_epi16(0x7F)));
-    high = _mm_or_si128(high, _mm_subs_epu16(c, _mm_set1_epi16(0x7F))); // not 0 where c > 0x7F
-    _mm_storel_epi64(reinterpret_cast<__m128i *>(out + k), _mm_packus_epi16(c, c));
+  if (n >= 8) {
+    // Eight at a time, the last eight overlapping those before.
+    __m128i low = _mm_setzero_si128(), high = _mm_setzero_si128();
+    for (qsizetype at = 0;; at += 8) {
+      at = std::min(at, n - 8);
+      const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + at));
+      low = _mm_or_si128(low, _mm_subs_epu16(_mm_set1_epi16(0x20), c)); // not 0 where c < 0x20
+      low = _mm_or_si128(low, _mm_cmpeq_epi16(c, _mm_set1_epi16('/')));
+      low = _mm_or_si128(low, _mm_cmpeq_epi16(c, _mm_set1_epi16(0x7F)));
+      high = _mm_or_si128(high, _mm_subs_epu16(c, _mm_set1_epi16(0x7F))); // not 0 where c > 0x7F
+      _mm_storel_epi64(reinterpret_cast<__m128i *>(out + at), _mm_packus_epi16(c, c));
+      if (at + 8 == n)
+        break;
+    }
+    const __m128i zero = _mm_setzero_si128();
+    refused = _mm_movemask_epi8(_mm_cmpeq_epi8(low, zero)) != 0xFFFF;
+    wide = _mm_movemask_epi8(_mm_cmpeq_epi8(high, zero)) != 0xFFFF;
+    k = n;
   }
-  const __m128i zero = _mm_setzero_si128();
-  refused = _mm_movemask_epi8(_mm_cmpeq_epi8(low, zero)) != 0xFFFF;
-  wide = _mm_movemask_epi8(_mm_cmpeq_epi8(high, zero)) != 0xFFFF;
 #endif
   for (; k < n; ++k) {
     const char16_t c = in[k];
@@ -143,6 +150,20 @@ qsizetype WriteAllowedName(QStringView name, NameBytes &bytes) {
 // names in each.
 class FolderNumbers {
 public:
+  // The number of the folder of a path; nameAt tells where the name starts.
+  qint32 Of(QByteArrayView path, qsizetype &nameAt) {
+    if (m_last >= 0) {
+      const QByteArrayView last = m_paths[size_t(m_last)];
+      if (path.size() > last.size() && SameBytes(last.data(), path.data(), size_t(last.size())) &&
+          !std::memchr(path.data() + last.size(), '/', size_t(path.size() - last.size()))) {
+        nameAt = last.size();
+        return m_last;
+      }
+    }
+    const char *slash = static_cast<const char *>(::memrchr(path.data(), '/', size_t(path.size())));
+    nameAt = slash ? slash - path.data() + 1 : 0;
+    return Of(path.first(nameAt));
+  }
   qint32 Of(QByteArrayView folder) {
     if (m_last >= 0) {
       const QByteArrayView last = m_paths[size_t(m_last)];
@@ -238,9 +259,8 @@ ConflictReport CheckConflicts(const RenameOptions &options, std::span<const File
       madePaths.push_back(NativeOldPath(entry));
       oldPath = madePaths.back();
     }
-    const char *slash = static_cast<const char *>(::memrchr(oldPath.data(), '/', size_t(oldPath.size())));
-    const qsizetype nameAt = slash ? slash - oldPath.data() + 1 : 0;
-    const qint32 oldFolder = folders.Of(oldPath.first(nameAt));
+    qsizetype nameAt;
+    const qint32 oldFolder = folders.Of(oldPath, nameAt);
     qint32 newFolder = oldFolder;
     if (made) {
       madePaths.push_back(NativeFolderOf(entry));
