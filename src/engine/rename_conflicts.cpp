@@ -141,9 +141,9 @@ qsizetype WriteAllowedName(QStringView name, NameBytes &bytes) {
   for (const QChar c : name)
     if (c == u'/' || c.unicode() < 0x20 || c.unicode() == 0x7F)
       return -1;
-  const QByteArray utf8 = EncodeName(name);
-  std::memcpy(out, utf8.constData(), size_t(utf8.size()));
-  return utf8.size();
+  const QByteArray encoded = EncodeName(name);
+  std::memcpy(out, encoded.constData(), size_t(encoded.size()));
+  return encoded.size();
 }
 
 // Numbers the folders of a check, most often the same one entry after entry, and counts the new
