@@ -117,10 +117,11 @@ int main(int argc, char **argv) {
     options.tInsertBefore = QStringLiteral("x_");
     Preview preview;
     RefreshRunState state;
-    const double refresh = MedianCpuMs([&] {
+    const double refresh = MedianProcessorMs([&] {
       UpdateAll({options, f.entries, QFile::decodeName(f.path), nullptr, nullptr}, preview, state);
     });
-    const double check = MedianCpuMs([&] { (void)CheckConflicts(options, f.entries, preview.lZelvoList); });
+    const double check =
+        MedianProcessorMs([&] { (void)CheckConflicts(options, f.entries, preview.lZelvoList); });
     std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "conflict check / UpdateAll", count, refresh, check,
                 check / refresh);
     // The preview refreshed as options are typed, a while after the folder last changed.
@@ -128,8 +129,8 @@ int main(int argc, char **argv) {
     FolderNameCache kept;
     (void)CheckConflicts(options, f.entries, preview.lZelvoList, kept);
     const double keptCheck =
-        MedianCpuMs([&] { (void)CheckConflicts(options, f.entries, preview.lZelvoList, kept); }, 15);
-    const double keptRefresh = MedianCpuMs(
+        MedianProcessorMs([&] { (void)CheckConflicts(options, f.entries, preview.lZelvoList, kept); }, 15);
+    const double keptRefresh = MedianProcessorMs(
         [&] {
           UpdateAll({options, f.entries, QFile::decodeName(f.path), nullptr, nullptr}, preview, state);
         },

@@ -21,7 +21,7 @@ template <typename F> double MedianMs(F &&run, int repeats = 7) {
 
 // The same in processor time of the calling thread, so that the other processes of a busy machine
 // do not count; for work that neither waits nor sleeps.
-template <typename F> double MedianCpuMs(F &&run, int repeats = 7) {
+template <typename F> double MedianProcessorMs(F &&run, int repeats = 7) {
   auto now = [] {
     timespec t;
     ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);

@@ -1,4 +1,5 @@
 #include "engine/rename_conflicts.h"
+#include "platform/name_codec.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -113,6 +114,20 @@ private slots:
       const ConflictReport report = CheckConflicts(RenameOptions(), entries, allLines, names);
       QVERIFY2(Letters(report, lines.size()) == expected, way.name);
       QCOMPARE(report.failing, qsizetype(expected.count('S') + expected.count('T') + expected.count('N')));
+    }
+  }
+
+  void nameNotValidUtf8_isTakenByTheSameBytesOnly() {
+    for (const Way &way : kWays) {
+      QTemporaryDir dir;
+      const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+      Make(folder + "a", "a");
+      Make(folder + "b", "b");
+      Make(folder + "caf\xE9", "outside");
+      const std::vector<FileListEntry> entries{Entry(folder, "a"), Entry(folder, "b")};
+      const QStringList lines{DecodeName("caf\xE9") + '.', DecodeName("caf\xE8") + '.'};
+      FolderNameCache names(way.readFrom);
+      QVERIFY2(Letters(CheckConflicts(RenameOptions(), entries, lines, names), 2) == "T.", way.name);
     }
   }
 
