@@ -5,7 +5,7 @@
 namespace {
 
 constexpr int kLanguageCount = 9;
-constexpr int kExplorerTextCount = 20;
+constexpr int kExplorerTextCount = 21;
 
 // Slots in the order of the rows below.
 constexpr QString ExplorerTexts::*kSlots[kExplorerTextCount] = {
@@ -15,7 +15,7 @@ constexpr QString ExplorerTexts::*kSlots[kExplorerTextCount] = {
     &ExplorerTexts::sColCreated,     &ExplorerTexts::sColModified,  &ExplorerTexts::sColAccessed,
     &ExplorerTexts::sColAttributes,  &ExplorerTexts::sDriveUnknown, &ExplorerTexts::sDriveNoRoot,
     &ExplorerTexts::sDriveRemovable, &ExplorerTexts::sDriveFixed,   &ExplorerTexts::sDriveNetwork,
-    &ExplorerTexts::sDriveCdRom,     &ExplorerTexts::sDriveRam,
+    &ExplorerTexts::sDriveCdRom,     &ExplorerTexts::sDriveRam,     &ExplorerTexts::sComputer,
 };
 
 // The texts of every language, one row per language in slot order.
@@ -41,7 +41,8 @@ const char8_t *const kTexts[kLanguageCount][kExplorerTextCount] = {
      u8"Fixed Disk",
      u8"Network Disk",
      u8"CD-ROM",
-     u8"RAM Disk"},
+     u8"RAM Disk",
+     u8"Computer"},
     // Spanish
     {u8"No es un Disco Valido",
      u8"No hay Disco en la Unidad ",
@@ -62,7 +63,8 @@ const char8_t *const kTexts[kLanguageCount][kExplorerTextCount] = {
      u8"Disco Fijo",
      u8"Disco de Red",
      u8"CD-ROM",
-     u8"Disco RAM"},
+     u8"Disco RAM",
+     u8"Equipo"},
     // Catalan
     {u8"No es un Disc Vàlid",
      u8"No hi ha cap Disco a la Unidat ",
@@ -83,7 +85,8 @@ const char8_t *const kTexts[kLanguageCount][kExplorerTextCount] = {
      u8"Disc Fixe",
      u8"Disc de Xarxa",
      u8"CD-ROM",
-     u8"Disc RAM"},
+     u8"Disc RAM",
+     u8"Equip"},
     // French
     {u8"Identifiant de disque invalide",
      u8"Il n'y a pas de disque dans le lecteur ",
@@ -104,7 +107,8 @@ const char8_t *const kTexts[kLanguageCount][kExplorerTextCount] = {
      u8"Disque Fixe",
      u8"Disque réseau",
      u8"CD-ROM",
-     u8"Disque RAM"},
+     u8"Disque RAM",
+     u8"Ordinateur"},
     // Dutch
     {u8"Geen geldige disk-ID",
      u8"Er is geen disk in drive ",
@@ -125,7 +129,8 @@ const char8_t *const kTexts[kLanguageCount][kExplorerTextCount] = {
      u8"Vaste schijf",
      u8"Netwerkschijf",
      u8"CD-ROM",
-     u8"Ramdisk"},
+     u8"Ramdisk",
+     u8"Computer"},
     // German
     {u8"Ungültiges Laufwerk ",
      u8"Keine Diskette in Laufwk. ",
@@ -146,7 +151,8 @@ const char8_t *const kTexts[kLanguageCount][kExplorerTextCount] = {
      u8"Festplatte",
      u8"Netzw.platte",
      u8"CD-ROM",
-     u8"RAM Disk"},
+     u8"RAM Disk",
+     u8"Computer"},
     // Portuguese
     {u8"Drive ID inválida",
      u8"Não há disco no drive ",
@@ -167,7 +173,8 @@ const char8_t *const kTexts[kLanguageCount][kExplorerTextCount] = {
      u8"Disco fixo",
      u8"Disco de rede",
      u8"CD-ROM",
-     u8"RAM disk"},
+     u8"RAM disk",
+     u8"Computador"},
     // Italian
     {u8"Unità non valida",
      u8"Nessun disco nell'unità ",
@@ -188,7 +195,8 @@ const char8_t *const kTexts[kLanguageCount][kExplorerTextCount] = {
      u8"Disco fisso",
      u8"Disco di rete",
      u8"CD-ROM",
-     u8"Disco virtuale"},
+     u8"Disco virtuale",
+     u8"Computer"},
     // Polish
     {u8"Niwłaściwe ID dysku",
      u8"Brak dysku w napędzie",
@@ -209,7 +217,8 @@ const char8_t *const kTexts[kLanguageCount][kExplorerTextCount] = {
      u8"Stały dysk",
      u8"Dysk sieciowy",
      u8"CD-ROM",
-     u8"RAM Dysk"},
+     u8"RAM Dysk",
+     u8"Komputer"},
 };
 
 } // namespace

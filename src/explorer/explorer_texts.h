@@ -1,5 +1,5 @@
 // The texts the explorer components show by themselves (column captions, drive types, the no-disk
-// message), in nine languages.
+// message, the folder tree's root), in nine languages.
 #pragma once
 
 #include <QString>
@@ -25,6 +25,7 @@ struct ExplorerTexts {
   QString sDriveNetwork;
   QString sDriveCdRom;
   QString sDriveRam;
+  QString sComputer; // the folder tree's root, above the volumes
 };
 
 // The texts of a language: 0 English, 1 Spanish, 2 Catalan, 3 French, 4 Dutch, 5 German,

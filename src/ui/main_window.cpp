@@ -2,7 +2,9 @@
 
 #include "app/about_texts.h"
 #include "app/app_core.h"
+#include "explorer/explorer_texts.h"
 #include "explorer/file_list_commands.h"
+#include "explorer/folder_tree_model.h"
 #include "ui/about_dialog.h"
 #include "ui/caption_apply.h"
 #include "ui/dir_tree_combo.h"
@@ -331,6 +333,7 @@ void TfZelvoRename::ApplyActive(bool on) {
 
 void TfZelvoRename::ApplyLanguage() {
   ApplyCaptions(this, m_core->Captions());
+  m_driveView->Tree()->Model()->SetRootCaption(ExplorerTextsOf(m_core->CurrentLanguage()).sComputer);
 }
 
 TfErrors &TfZelvoRename::ErrorsDialog() {

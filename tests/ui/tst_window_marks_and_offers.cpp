@@ -2,6 +2,9 @@
 #include "app/preview_model.h"
 #include "engine/batch_scripts.h"
 #include "engine/run_journal.h"
+#include "explorer/folder_tree_model.h"
+#include "lang/language_texts.h"
+#include "ui/dir_tree_combo.h"
 #include "ui/main_window.h"
 #include "ui/widget_dialogs.h"
 
@@ -14,8 +17,8 @@
 
 #include <memory>
 
-// The window's marks of failing preview lines, its offer to put back a run cut short, and the
-// filter its save dialog reports.
+// The window's marks of failing preview lines, its offer to put back a run cut short, the name of
+// its folder tree's root, and the filter its save dialog reports.
 namespace {
 
 class YesDialogs : public TWidgetDialogs {
@@ -111,6 +114,14 @@ private slots:
     auto *list = Find<QTreeView>("DirView1");
     QTRY_COMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("a.txt"));
     QCOMPARE(m_window->Core().PreviewList().Lines(), QStringList{"a.txt"});
+  }
+
+  // The folder tree's root is named in the window's language.
+  void treeRoot_followsTheLanguage() {
+    TZelvoRenameFolderTreeModel *tree = Find<TZelvoRenameDirTreeCombo>("DriveView1")->Tree()->Model();
+    QCOMPARE(tree->RootIndex().data().toString(), QStringLiteral("Computer"));
+    m_window->Core().ChangeLanguage(LanguageFrench);
+    QCOMPARE(tree->RootIndex().data().toString(), QStringLiteral("Ordinateur"));
   }
 
   // The save dialog tells which filter was chosen: the shell script one writes a shell script
