@@ -5,6 +5,7 @@
 
 #include "app/dialog_hook.h"
 #include "app/preview_model.h"
+#include "engine/folder_names.h"
 #include "engine/rename_options.h"
 #include "engine/rename_run.h"
 #include "engine/rename_session.h"
@@ -256,6 +257,7 @@ private:
   ShellExtension m_shellExtension;
   QString m_programPath;
   QString m_journalFolder;
+  FolderNameCache m_folderNames; // what the conflict check read, for the next refresh
   int m_variableTarget = 0;
   QString m_formCaption;
   QString m_formHint;
