@@ -35,7 +35,8 @@ for option in $("$usr/bin/zelvo-rename-cli" --help | grep -o -- '--[a-z-]*' | so
   grep -q -- "${option//-/\\\\-}" "$usr/share/man/man1/zelvo-rename-cli.1" || fail "man page lacks $option"
 done
 
-# The completion offers the options and the --set field names.
+# The completion offers the options and the --set field names (grep reads to the end: with pipefail, an
+# early exit of grep -q would fail the pipe whenever the writer is still writing).
 completion=$usr/share/bash-completion/completions/zelvo-rename-cli
 complete_words() {
   PATH=$usr/bin:$PATH bash -c 'source "$1"; shift; COMP_WORDS=("$@"); COMP_CWORD=$(($# - 1)); _zelvo_rename_cli
@@ -43,6 +44,6 @@ complete_words() {
 }
 [ "$(complete_words zelvo-rename-cli --re)" = $'--recover\n--recursive\n--rename\n--rename-script' ] ||
   fail "completion of --re"
-complete_words zelvo-rename-cli --set tInsertB | grep -qx 'tInsertBefore=' || fail "completion of --set"
-complete_words zelvo-rename-cli --set rg | grep -qx 'rgTypeNumber=' || fail "completion of rgTypeNumber"
+complete_words zelvo-rename-cli --set tInsertB | grep -x 'tInsertBefore=' >/dev/null || fail "completion of --set"
+complete_words zelvo-rename-cli --set rg | grep -x 'rgTypeNumber=' >/dev/null || fail "completion of rgTypeNumber"
 echo "installed files: all checks passed"
