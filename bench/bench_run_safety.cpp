@@ -1,9 +1,11 @@
 // What the safety of a rename run costs, measured in one run: the ordering of the plan and the
-// journal beside the whole run ("x_" before every name), a plan that is one long chain, and the
-// conflict check beside the refresh that builds the lines: once on its own, and on a refresh that
-// keeps what it read of the folder from the check before (both in processor time).
+// journal beside the whole run ("x_" before every name) and beside the whole command-line job, a
+// plan that is one long chain, and the conflict check beside the refresh that builds the lines: once
+// on its own, and on a refresh that keeps what it read of the folder from the check before (both in
+// processor time).
 // Usage: bench_run_safety [FOLDER [COUNTS...]]   (default: the temporary folder, 10000 100000)
 #include "bench_timing.h"
+#include "cli/cli_job.h"
 #include "engine/preview.h"
 #include "engine/rename_conflicts.h"
 #include "engine/rename_order.h"
@@ -78,6 +80,48 @@ template <typename Lines> double TimedRun(const QString &base, int count, Lines 
   return times[1];
 }
 
+// The command-line job "x_" before every name, over fresh files: median of five, in ms.
+double TimedCliJob(const QString &base, int count) {
+  std::vector<double> times;
+  for (int r = 0; r < 5; ++r) {
+    const Folder f = MakeFiles(base, count);
+    CliArguments a;
+    a.folder = QFile::decodeName(f.path);
+    a.settings = {{QStringLiteral("opInsertBefore"), QStringLiteral("1")},
+                  {QStringLiteral("tInsertBefore"), QStringLiteral("x_")}};
+    a.lines = a.rename = true;
+    QString shown, messages;
+    QTextStream out(&shown), err(&messages);
+    CliJobRemains remains; // freed after the clock stops, as the program never frees it
+    QElapsedTimer timer;
+    timer.start();
+    const int status = RunCliJob(a, out, err, nullptr, &remains);
+    times.push_back(timer.nsecsElapsed() / 1e6);
+    if (status != CliDone)
+      std::fprintf(stderr, "the job failed: %s\n", qPrintable(messages));
+  }
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+// A journal of the plan from -> to with every move marked as it is tried, as a run keeps it.
+double TimedJournal(const QString &base, const std::vector<QByteArray> &from,
+                    const std::vector<QByteArray> &to) {
+  std::vector<PlannedMove> moves;
+  for (size_t i = 0; i < from.size(); ++i)
+    moves.emplace_back(from[i], to[i]);
+  return MedianMs(
+      [&] {
+        RunJournal journal;
+        (void)journal.Open(base + QStringLiteral("/journals"));
+        journal.Planned(moves);
+        for (qsizetype k = 0; k < qsizetype(moves.size()); ++k)
+          journal.Trying(k);
+        journal.Finished();
+      },
+      5);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -88,6 +132,7 @@ int main(int argc, char **argv) {
   if (counts.empty())
     counts = {10000, 100000};
   QTemporaryDir work(base + QStringLiteral("/bench_run_safety-XXXXXX"));
+  qputenv("XDG_STATE_HOME", QFile::encodeName(work.path() + QStringLiteral("/state"))); // the job's journals
   std::printf("%-34s %8s %12s %12s %8s\n", "benchmark", "entries", "baseline ms", "ms", "ratio");
   for (int count : counts) {
     auto prefix = [](int i) { return QStringLiteral("x_") + QString::fromLatin1(NameOf(i)); };
@@ -104,6 +149,18 @@ int main(int argc, char **argv) {
       to[i] = "/f/x_" + NameOf(i);
     }
     const double order = MedianMs([&] { (void)OrderRenames(from, to); });
+    // The job with both, beside the job less what both take (timed on the same plan alone).
+    const double job = TimedCliJob(work.path(), count);
+    const Folder jobFiles = MakeFiles(work.path(), count);
+    for (int i = 0; i < count; ++i) {
+      from[i] = jobFiles.path + NameOf(i);
+      to[i] = jobFiles.path + "x_" + NameOf(i);
+    }
+    const double jobOrder = MedianMs([&] { (void)OrderRenames(from, to); });
+    const double jobJournal = TimedJournal(work.path(), from, to);
+    const double without = job - jobOrder - jobJournal;
+    std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "CLI job / without order+journal", count, without, job,
+                job / without);
     std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "ordering the plan / run", count, run, order, order / run);
     std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "run with journal / without", count, run, journaled,
                 journaled / run);

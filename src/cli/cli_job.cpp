@@ -106,8 +106,8 @@ int RecoverRuns(QTextStream &out, QTextStream &err) {
   return status;
 }
 
-int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
-              const std::atomic_bool *stop) {
+int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err, const std::atomic_bool *stop,
+              CliJobRemains *remains) {
   if (arguments.recover)
     return RecoverRuns(out, err);
   if (!InterruptedJournals().isEmpty())
@@ -159,7 +159,11 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   }
 
   // The list, set up as the window sets it before the folder is opened, so it is read once.
-  TZelvoRenameFileListView list;
+  const auto listHeld = std::make_shared<TZelvoRenameFileListView>();
+  const auto previewHeld = std::make_shared<Preview>();
+  if (remains)
+    remains->held.insert(remains->held.end(), {listHeld, previewHeld});
+  TZelvoRenameFileListView &list = *listHeld;
   list.SetReadDetails(NeedsDetails(options, a));
   list.SetMask(options.tMask.isEmpty() ? QStringLiteral("*.*") : options.tMask);
   list.SetShowFolders(options.cViewFolders);
@@ -177,7 +181,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
     list.SetSelected(index, true);
   }
 
-  Preview preview;
+  Preview &preview = *previewHeld;
   RefreshRunState state;
   const std::vector<FileListEntry> &entries = list.Entries();
   const QString error = UpdateAll({options, entries, list.Directory(), &expansion, nullptr}, preview, state);
@@ -200,7 +204,8 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   OutputFiles outputs;
   {
     std::vector<QByteArray> newPaths;
-    if (a.rename) {
+    const bool claims = !a.savePreview.isEmpty() || !a.renameScript.isEmpty() || !a.undoScript.isEmpty();
+    if (a.rename && claims) {
       newPaths.reserve(entries.size());
       for (size_t i = 0; i < entries.size(); ++i)
         newPaths.push_back(i < size_t(lines.size()) && !IsExcludedFromRun(options, entries[i])
@@ -248,7 +253,10 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   RenameRunControl control;
   control.stop = stop;
   control.observer = &journal;
-  const RenameRunResult run = RenameAllEntries(options, entries, lines, control);
+  const auto runHeld = std::make_shared<RenameRunResult>(RenameAllEntries(options, entries, lines, control));
+  if (remains)
+    remains->held.push_back(runHeld);
+  const RenameRunResult &run = *runHeld;
   for (qsizetype i = 0; i < run.errors.size(); ++i)
     err << run.errors.lFileNames.at(i) << "  (" << run.errors.reasons.value(i) << ")\n";
   int status = run.errors.isEmpty() ? CliDone : CliSomeFailed;

@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -45,8 +47,11 @@ int main(int argc, char *argv[]) {
   }
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
-  const int status = RunCliJob(parse.arguments, out, err, &stopRequested);
+  // The job's structures are left to the end of the process rather than freed one by one.
+  CliJobRemains remains;
+  const int status = RunCliJob(parse.arguments, out, err, &stopRequested, &remains);
   out.flush();
   err.flush();
-  return status;
+  std::fflush(nullptr);
+  std::_Exit(status);
 }

@@ -7,7 +7,11 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 
+#include <QHash>
+
 #include <cerrno>
+#include <cstring>
+#include <deque>
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -113,15 +117,15 @@ RenameStatus CheckStillListed(const FileListEntry &entry, const QByteArray &path
   return KindMatches(entry, S_ISDIR(st.st_mode));
 }
 
-// The new path of an entry, or why it cannot have one.
+// The new path of an entry in folder (its native folder), or why it cannot have one.
 RenameStatus PrepareEntry(const FileListEntry &entry, const QString &newName, const QByteArray &oldPath,
-                          QByteArray &newPath) {
+                          const QByteArray &folder, QByteArray &newPath) {
   if (entry.SubItem(SubKind) == QLatin1String("drv"))
     return RenameStatus::Failure(EPERM, QStringLiteral("A drive cannot be renamed"));
   if (!IsAllowedFileName(newName))
     return RenameStatus::Failure(EINVAL, QStringLiteral("The new name \"%1\" is not allowed").arg(newName));
   // An unchanged name keeps the bytes on disk, even when they are not valid UTF-8.
-  newPath = newName == entry.Caption ? oldPath : NativeFolderOf(entry) + EncodeName(newName);
+  newPath = newName == entry.Caption ? oldPath : folder + EncodeName(newName);
   return RenameStatus::Success();
 }
 
@@ -144,7 +148,8 @@ RenameStatus MoveEntry(const FileListEntry &entry, const QByteArray &from, const
 
 RenameStatus RenameEntryTo(const FileListEntry &entry, const QString &newName, const QByteArray &oldPath,
                            QByteArray &newPath, FileSystemCalls &calls) {
-  if (const RenameStatus prepared = PrepareEntry(entry, newName, oldPath, newPath); !prepared.ok())
+  if (const RenameStatus prepared = PrepareEntry(entry, newName, oldPath, NativeFolderOf(entry), newPath);
+      !prepared.ok())
     return prepared;
   if (newPath == oldPath)
     return CheckStillListed(entry, oldPath, calls);
@@ -167,7 +172,8 @@ public:
       const RenameRunControl &control)
       : m_entries(entries), m_calls(*control.calls), m_control(control), m_from(entries.size()),
         m_to(entries.size()), m_names(entries.size()), m_outcome(entries.size(), Outcome::NotTaken),
-        m_status(entries.size()) {
+        m_status(entries.size()), m_folderOf(entries.size(), -1) {
+    QHash<QByteArrayView, int> folderIndex;
     for (qsizetype i = 0; i < qsizetype(entries.size()); ++i) {
       const FileListEntry &entry = entries[i];
       if (IsExcludedFromRun(options, entry)) {
@@ -180,7 +186,9 @@ public:
       }
       m_names[i] = NameOnDisk(lines.at(i), entry.Caption);
       const QByteArray oldPath = NativeOldPath(entry);
-      const RenameStatus prepared = PrepareEntry(entry, m_names[i], oldPath, m_to[i]);
+      m_folderOf[i] = FolderIndex(entry, folderIndex);
+      const RenameStatus prepared =
+          PrepareEntry(entry, m_names[i], oldPath, m_folders[size_t(m_folderOf[i])].Path(), m_to[i]);
       m_from[i] = oldPath;
       if (!prepared.ok())
         Fail(i, prepared);
@@ -234,6 +242,28 @@ public:
   }
 
 private:
+  // The folder of an entry among those of the run, added when new. The first few folders are held
+  // open for the renames; the others (a deep tree) go by full paths.
+  int FolderIndex(const FileListEntry &entry, QHash<QByteArrayView, int> &index) {
+    constexpr size_t kOpenFolders = 64;
+    QByteArray spare;
+    QByteArrayView folder;
+    if (const QByteArray &path = entry.NativePath; !path.isEmpty()) {
+      const void *slash = ::memrchr(path.constData(), '/', size_t(path.size()));
+      folder = QByteArrayView(path.constData(),
+                              slash ? static_cast<const char *>(slash) - path.constData() + 1 : 0);
+    } else {
+      spare = NativeFolderOf(entry);
+      folder = spare;
+    }
+    if (!m_folders.empty() && m_folders.back().Path() == folder)
+      return int(m_folders.size() - 1);
+    if (const auto it = index.constFind(folder); it != index.cend())
+      return it.value();
+    m_folders.emplace_back(folder.toByteArray(), m_folders.size() < kOpenFolders);
+    index.insert(QByteArrayView(m_folders.back().Path()), int(m_folders.size() - 1));
+    return int(m_folders.size() - 1);
+  }
   bool Moves(qsizetype i) const {
     return m_outcome[i] == Outcome::NotTaken && !m_to[i].isEmpty() && m_to[i] != m_from[i];
   }
@@ -281,7 +311,7 @@ private:
       m_outcome[i] = Outcome::Unchanged;
     } else {
       Trying();
-      const RenameStatus status = SafeRename(m_from[i], m_to[i], m_calls);
+      const RenameStatus status = SafeRename(m_folders[size_t(m_folderOf[i])], m_from[i], m_to[i], m_calls);
       if (!status.ok())
         return Fail(i, status);
       m_outcome[i] = Outcome::Renamed;
@@ -442,6 +472,8 @@ private:
   std::vector<QString> m_names;
   std::vector<Outcome> m_outcome;
   std::vector<RenameStatus> m_status;
+  std::deque<OpenFolder> m_folders; // stays put as it grows: the index above points into it
+  std::vector<int> m_folderOf;      // the folder of each entry, -1 for one without a line
   struct Unchecked {
     qsizetype entry;
     qsizetype record; // its position in the undo record

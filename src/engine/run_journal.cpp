@@ -8,20 +8,96 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 const QByteArray kHeader = "zelvo-rename journal 1\n";
-// Progress is marked this many moves ahead: a run cut short has tried at most up to the last mark.
-constexpr qsizetype kMarkEvery = 256;
+// Progress is marked ahead of the run, first this many moves ahead and then twice as far each time,
+// up to kMarkMost: a run cut short has tried at most up to the last mark. Each mark is on disk before
+// the moves it covers, and a mark too far ahead only costs recovery a look at moves never made.
+constexpr qsizetype kMarkFirst = 4096;
+constexpr qsizetype kMarkMost = 65536;
 
-QByteArray Encode(const QByteArray &path) {
-  return path.toPercentEncoding("/");
+// Bytes left as they are in the journal; every other byte is written as %XX (what
+// QByteArray::toPercentEncoding("/") does, which fromPercentEncoding reads back).
+constexpr bool Plain(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+         c == '_' || c == '~' || c == '/';
 }
+
+// The plan as it is written: folder lines ("D folder") and the moves within the last folder named
+// ("N from to", names only), or whole paths ("M from to") for a move between folders; written out in
+// pieces of a few dozen kilobytes.
+class PlanWriter {
+public:
+  explicit PlanWriter(const std::function<void(QByteArrayView)> &write)
+      : m_write(write), m_buffer(kPiece + 16384) {}
+  ~PlanWriter() { m_write(QByteArrayView(m_buffer.data(), qsizetype(m_used))); }
+  void Move(const QByteArray &from, const QByteArray &to) {
+    const void *last = ::memrchr(from.constData(), '/', size_t(from.size()));
+    const qsizetype slash = last ? static_cast<const char *>(last) - from.constData() + 1 : 0;
+    const QByteArrayView folder = QByteArrayView(from).first(slash);
+    if (to.size() <= slash || !to.startsWith(folder) || to.indexOf('/', slash) >= 0) {
+      Line('M', from, to);
+      return;
+    }
+    if (!m_hasFolder || folder != QByteArrayView(m_folder)) {
+      m_folder = folder.toByteArray();
+      m_hasFolder = true;
+      Line('D', m_folder, {});
+    }
+    Line('N', QByteArrayView(from).sliced(slash), QByteArrayView(to).sliced(slash));
+  }
+
+private:
+  static constexpr size_t kPiece = 1 << 16;
+  // "kind from to" (or "kind from" without a to), ending with a line break.
+  void Line(char kind, QByteArrayView from, QByteArrayView to) {
+    const size_t most = 4 + 3 * size_t(from.size() + to.size());
+    if (m_used + most > m_buffer.size())
+      m_buffer.resize(m_used + most);
+    char *out = m_buffer.data() + m_used;
+    *out++ = kind;
+    *out++ = ' ';
+    out = Append(out, from);
+    if (!to.isNull()) {
+      *out++ = ' ';
+      out = Append(out, to);
+    }
+    *out++ = '\n';
+    m_used = size_t(out - m_buffer.data());
+    if (m_used >= kPiece) {
+      m_write(QByteArrayView(m_buffer.data(), qsizetype(m_used)));
+      m_used = 0;
+    }
+  }
+  static char *Append(char *out, QByteArrayView bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    for (const char b : bytes) {
+      const auto c = static_cast<unsigned char>(b);
+      if (Plain(c)) {
+        *out++ = b;
+      } else {
+        *out++ = '%';
+        *out++ = kHex[c >> 4];
+        *out++ = kHex[c & 15];
+      }
+    }
+    return out;
+  }
+  const std::function<void(QByteArrayView)> &m_write;
+  std::vector<char> m_buffer;
+  size_t m_used = 0;
+  QByteArray m_folder;
+  bool m_hasFolder = false;
+};
 
 } // namespace
 
@@ -53,7 +129,7 @@ QString RunJournal::Open(const QString &folder) {
   return {};
 }
 
-void RunJournal::Write(const QByteArray &bytes) {
+void RunJournal::Write(QByteArrayView bytes) {
   for (qsizetype done = 0; m_fd >= 0 && done < bytes.size();) {
     const ssize_t n = ::write(m_fd, bytes.constData() + done, size_t(bytes.size() - done));
     if (n < 0 && errno == EINTR)
@@ -65,19 +141,25 @@ void RunJournal::Write(const QByteArray &bytes) {
 }
 
 void RunJournal::Planned(const std::vector<PlannedMove> &moves) {
-  QByteArray plan = kHeader;
-  for (const auto &[from, to] : moves)
-    plan += "M " + Encode(from) + ' ' + Encode(to) + '\n';
-  Write(plan);
-  if (m_fd >= 0)
-    ::fdatasync(m_fd); // the plan is on disk before the first move
+  Write(kHeader);
+  const std::function<void(QByteArrayView)> write = [this](QByteArrayView bytes) { Write(bytes); };
+  {
+    PlanWriter plan(write);
+    for (const auto &[from, to] : moves)
+      plan.Move(from, to);
+  }
+  m_markStep = kMarkFirst;
+  // The plan reaches the disk with the first mark, before the first move.
 }
 
 void RunJournal::Trying(qsizetype step) {
   if (step < m_markedUpTo)
     return;
-  m_markedUpTo = step + kMarkEvery;
+  m_markedUpTo = step + m_markStep;
+  m_markStep = qMin(m_markStep * 2, kMarkMost);
   Write("A " + QByteArray::number(m_markedUpTo) + '\n');
+  if (m_fd >= 0)
+    ::fdatasync(m_fd);
 }
 
 void RunJournal::Finished() {
@@ -117,11 +199,17 @@ JournalRecovery RecoverJournal(const QString &path, FileSystemCalls &calls) {
   }
   std::vector<PlannedMove> moves;
   qsizetype tried = 0;
+  QByteArray folder;
   for (const QByteArray &line : bytes.mid(kHeader.size()).split('\n')) {
     const QList<QByteArray> parts = line.split(' ');
     if (parts.size() == 3 && parts[0] == "M")
       moves.emplace_back(QByteArray::fromPercentEncoding(parts[1]),
                          QByteArray::fromPercentEncoding(parts[2]));
+    else if (parts.size() == 2 && parts[0] == "D")
+      folder = QByteArray::fromPercentEncoding(parts[1]);
+    else if (parts.size() == 3 && parts[0] == "N")
+      moves.emplace_back(folder + QByteArray::fromPercentEncoding(parts[1]),
+                         folder + QByteArray::fromPercentEncoding(parts[2]));
     else if (parts.size() == 2 && parts[0] == "A")
       tried = qMax(tried, parts[1].toLongLong());
   }

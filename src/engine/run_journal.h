@@ -10,8 +10,9 @@
 // (in test mode, a folder of the test data).
 QString JournalFolder();
 
-// Writes the plan of a run before its first move, marks progress every few hundred moves (one small
-// write each time, so it costs next to nothing), and is removed when the run ends normally. The
+// Writes the plan of a run before its first move and marks progress ahead of the moves, in batches
+// that double from a few hundred moves (each mark reaches the disk before the moves it covers, so a
+// run of any size syncs the journal a dozen times at most); it is removed when the run ends normally. The
 // file stays locked while the run lasts; a journal nobody holds belongs to a run that was cut short.
 class RunJournal : public RenameRunObserver {
 public:
@@ -30,10 +31,11 @@ public:
   void Finished() override;
 
 private:
-  void Write(const QByteArray &bytes);
+  void Write(QByteArrayView bytes);
   int m_fd = -1;
   QString m_path;
   qsizetype m_markedUpTo = 0;
+  qsizetype m_markStep = 4096; // how far ahead the next mark goes
 };
 
 // Journals left by runs that were cut short, oldest first.

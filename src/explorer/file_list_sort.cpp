@@ -153,6 +153,24 @@ void TZelvoRenameFileListView::SortEntries() {
       bool folder;
     };
     const bool dates = IsDateColumn(m_sortColumn);
+    auto bytesOf = [&](const SortKey &k) -> const QByteArray & {
+      return m_sortColumn == 0 ? k.caption : k.text;
+    };
+    // The bytes every key starts with decide nothing: the number is taken after them ("file_0001",
+    // "file_0002", ... differ only from the sixth byte on).
+    qsizetype common = 0;
+    if (m_sortColumn != 2 && !dates && n > 1) {
+      const QByteArray &first = bytesOf(keys[0]);
+      common = first.size();
+      for (size_t i = 1; i < n && common > 0; ++i) {
+        const QByteArray &bytes = bytesOf(keys[i]);
+        qsizetype same = 0;
+        const qsizetype most = std::min(common, bytes.size());
+        while (same < most && bytes[same] == first[same])
+          ++same;
+        common = same;
+      }
+    }
     std::vector<Item> items(n);
     for (size_t i = 0; i < n; ++i) {
       const SortKey &k = keys[i];
@@ -160,8 +178,8 @@ void TZelvoRenameFileListView::SortEntries() {
       if (m_sortColumn == 2) {
         prefix = std::uint64_t(k.number) ^ (std::uint64_t(1) << 63);
       } else if (!dates) {
-        const QByteArray &bytes = m_sortColumn == 0 ? k.caption : k.text;
-        for (qsizetype b = 0; b < 8; ++b)
+        const QByteArray &bytes = bytesOf(k);
+        for (qsizetype b = common; b < common + 8; ++b)
           prefix = (prefix << 8) | (b < bytes.size() ? std::uint8_t(bytes[b]) : 0);
       }
       items[i] = Item{prefix, int(i), k.isFolder};

@@ -16,6 +16,10 @@ int FileSystemCalls::RenameNoReplace(const char *from, const char *to) {
   return ::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0 ? 0 : errno;
 }
 
+int FileSystemCalls::RenameNoReplaceIn(const OpenFolder &folder, const char *fromName, const char *toName) {
+  return RenameNoReplace((folder.Path() + fromName).constData(), (folder.Path() + toName).constData());
+}
+
 int FileSystemCalls::Rename(const char *from, const char *to) {
   return ::rename(from, to) == 0 ? 0 : errno;
 }
@@ -103,9 +107,35 @@ int FileSystemCalls::FolderNames(const char *folder, QByteArrayList &names) {
   return 0;
 }
 
+namespace {
+
+class SystemCalls final : public FileSystemCalls {
+public:
+  int RenameNoReplaceIn(const OpenFolder &folder, const char *fromName, const char *toName) override {
+    if (folder.Fd() < 0)
+      return FileSystemCalls::RenameNoReplaceIn(folder, fromName, toName);
+    return ::renameat2(folder.Fd(), fromName, folder.Fd(), toName, RENAME_NOREPLACE) == 0 ? 0 : errno;
+  }
+};
+
+} // namespace
+
 FileSystemCalls &SystemFileSystemCalls() {
-  static FileSystemCalls calls;
+  static SystemCalls calls;
   return calls;
+}
+
+OpenFolder::OpenFolder(const QByteArray &path, bool open)
+    : m_path(path),
+      m_fd(open && !path.isEmpty() ? ::open(path.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC) : -1) {}
+
+OpenFolder::OpenFolder(OpenFolder &&other) noexcept : m_path(std::move(other.m_path)), m_fd(other.m_fd) {
+  other.m_fd = -1;
+}
+
+OpenFolder::~OpenFolder() {
+  if (m_fd >= 0)
+    ::close(m_fd);
 }
 
 QString RenameStatus::Text() const {
@@ -179,9 +209,13 @@ int ReservedRename(const char *from, const char *to, FileSystemCalls &calls) {
   return error;
 }
 
-// One rename that fails with EEXIST when to is taken, on any file system.
-int MoveNoReplace(const char *from, const char *to, FileSystemCalls &calls) {
-  const int error = calls.RenameNoReplace(from, to);
+// One rename that fails with EEXIST when to is taken, on any file system; by the names in folder when
+// both paths are in it.
+int MoveNoReplace(const char *from, const char *to, FileSystemCalls &calls,
+                  const OpenFolder *folder = nullptr) {
+  const int error =
+      folder ? calls.RenameNoReplaceIn(*folder, from + folder->Path().size(), to + folder->Path().size())
+             : calls.RenameNoReplace(from, to);
   if (!FlagRefused(error))
     return error;
   return ReservedRename(from, to, calls);
@@ -235,9 +269,9 @@ RenameStatus RenameThroughTemporary(const QByteArray &from, const QByteArray &to
                  .arg(QString::fromLocal8Bit(std::strerror(error)), ShownName(DecodeName(temporary))));
 }
 
-} // namespace
-
-RenameStatus SafeRename(const QByteArray &from, const QByteArray &to, FileSystemCalls &calls) {
+// SafeRename, by the names in folder when it is given.
+RenameStatus SafeRenameIn(const OpenFolder *folder, const QByteArray &from, const QByteArray &to,
+                          FileSystemCalls &calls) {
   // A NUL would cut the path short: the system would rename another file than the one named.
   if (from.isEmpty() || to.isEmpty() || std::strlen(from.constData()) != size_t(from.size()) ||
       std::strlen(to.constData()) != size_t(to.size()))
@@ -246,8 +280,22 @@ RenameStatus SafeRename(const QByteArray &from, const QByteArray &to, FileSystem
     struct stat st;
     return RenameStatus::Failure(calls.LStat(from.constData(), st));
   }
-  const int error = MoveNoReplace(from.constData(), to.constData(), calls);
+  const int error = MoveNoReplace(from.constData(), to.constData(), calls, folder);
   if (error == EEXIST && IsCaseAlias(from, to, calls))
     return RenameThroughTemporary(from, to, calls);
   return RenameStatus::Failure(error);
+}
+
+} // namespace
+
+RenameStatus SafeRename(const QByteArray &from, const QByteArray &to, FileSystemCalls &calls) {
+  return SafeRenameIn(nullptr, from, to, calls);
+}
+
+RenameStatus SafeRename(const OpenFolder &folder, const QByteArray &from, const QByteArray &to,
+                        FileSystemCalls &calls) {
+  const QByteArray &path = folder.Path();
+  const bool inside = !path.isEmpty() && from.startsWith(path) && to.startsWith(path) &&
+                      from.indexOf('/', path.size()) < 0 && to.indexOf('/', path.size()) < 0;
+  return SafeRenameIn(inside ? &folder : nullptr, from, to, calls);
 }

@@ -9,6 +9,24 @@
 
 #include <sys/stat.h>
 
+// A folder held open while many of its items are renamed, so that each rename looks up two names in
+// it instead of walking the whole path twice. Closed when destroyed.
+class OpenFolder {
+public:
+  // path ends with "/". A folder not opened (or that cannot be) still works, through full paths.
+  explicit OpenFolder(const QByteArray &path, bool open = true);
+  OpenFolder(OpenFolder &&other) noexcept;
+  OpenFolder(const OpenFolder &) = delete;
+  OpenFolder &operator=(const OpenFolder &) = delete;
+  ~OpenFolder();
+  const QByteArray &Path() const { return m_path; }
+  int Fd() const { return m_fd; }
+
+private:
+  QByteArray m_path;
+  int m_fd = -1;
+};
+
 // The system calls the rename is made of. Every call returns 0 on success or an errno value.
 // Tests derive from it to make a call fail (a file system that refuses a flag, a full disk).
 class FileSystemCalls {
@@ -16,6 +34,10 @@ public:
   virtual ~FileSystemCalls() = default;
   // renameat2 with RENAME_NOREPLACE.
   virtual int RenameNoReplace(const char *from, const char *to);
+  // RenameNoReplace of two names of one open folder. Here it goes through RenameNoReplace with the
+  // full paths, so that a derived class sees every rename there; the running system's calls use the
+  // folder's descriptor.
+  virtual int RenameNoReplaceIn(const OpenFolder &folder, const char *fromName, const char *toName);
   // Plain rename(2): replaces a target, so only called after checking that there is none.
   virtual int Rename(const char *from, const char *to);
   virtual int Link(const char *from, const char *to);
@@ -61,6 +83,9 @@ struct RenameStatus {
 // - a change of letter case only, on a file system that ignores case (FAT, exFAT), goes through a
 //   temporary name in the same folder and so neither fails as "name taken" nor loses the file.
 RenameStatus SafeRename(const QByteArray &from, const QByteArray &to,
+                        FileSystemCalls &calls = SystemFileSystemCalls());
+// The same for two paths of one open folder (both start with folder.Path()).
+RenameStatus SafeRename(const OpenFolder &folder, const QByteArray &from, const QByteArray &to,
                         FileSystemCalls &calls = SystemFileSystemCalls());
 
 // Everything after the last "/" of a path, or the whole path when it has none.

@@ -42,6 +42,42 @@ private slots:
     QVERIFY(QDir(state.path()).isEmpty());
   }
 
+  // Whatever the names hold and wherever the moves go, the journal reads back the moves it was given.
+  void journalOfMoves_isReadBackWhole_data() {
+    QTest::addColumn<QByteArrayList>("moves"); // "from>to", paths under the test folder
+    QTest::newRow("names with blanks, percent signs and line breaks")
+        << QByteArrayList{"a b>x a b", "50%>x%25", "line\nbreak>x\n"};
+    QTest::newRow("bytes that are not UTF-8") << QByteArrayList{"caf\xe9>x\xff\xfe"};
+    QTest::newRow("two folders, back and forth")
+        << QByteArrayList{"one/a>one/b", "two/a>two/b", "one/c>one/d", "two/c>two/d"};
+    QTest::newRow("a move from one folder to another") << QByteArrayList{"one/a>two/a", "one/b>one/c"};
+  }
+  void journalOfMoves_isReadBackWhole() {
+    QFETCH(QByteArrayList, moves);
+    QTemporaryDir dir, state;
+    const QByteArray base = QFile::encodeName(dir.path()) + '/';
+    QDir().mkpath(dir.filePath(QStringLiteral("one")));
+    QDir().mkpath(dir.filePath(QStringLiteral("two")));
+    std::vector<PlannedMove> plan;
+    for (const QByteArray &move : moves) {
+      const QByteArrayList ends = move.split('>');
+      plan.emplace_back(base + ends[0], base + ends[1]);
+      Make(plan.back().second, ends[0]); // as if already moved
+    }
+    {
+      RunJournal journal;
+      QVERIFY(journal.Open(state.path()).isEmpty());
+      journal.Planned(plan);
+      for (qsizetype k = 0; k < qsizetype(plan.size()); ++k)
+        journal.Trying(k);
+    } // cut short: never finished
+    const JournalRecovery recovery = RecoverJournal(InterruptedJournals(state.path()).value(0));
+    QVERIFY(recovery.error.isEmpty());
+    QCOMPARE(recovery.restored.size(), plan.size());
+    for (const auto &[from, to] : plan)
+      QVERIFY2(Exists(from) && !Exists(to), from.constData());
+  }
+
   // A run killed partway is put back whole from its journal, including its cycles.
   void killedRun_isPutBackFromItsJournal() {
     QTemporaryDir dir, state;
