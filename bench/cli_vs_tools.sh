@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Puts the prefix "x_" before every name of a folder of N fresh empty files, with zelvo-rename-cli,
 # perl rename (file-rename) and mmv, beside a bare C loop of renameat2; RUNS runs each, fresh files
-# before every run. Uses hyperfine when it is installed, else a plain timer.
+# before every run, timed by hyperfine. Needs hyperfine, mmv and perl rename (Debian: apt-get install -y
+# hyperfine mmv rename); a missing one is installed on first use.
 # Usage: bench/cli_vs_tools.sh [BUILD_DIR] [COUNTS...]   (default: build 10000 100000)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -159,8 +159,8 @@ RenameStatus RenameEntryTo(const FileListEntry &entry, const QString &newName, c
 // A free-looking name in the folder of path for the first entry of a cycle.
 QByteArray CycleTemporaryName(const QByteArray &path) {
   static QAtomicInt counter;
-  return NativeFolder(path) + ".zr-swap-" + QByteArray::number(QCoreApplication::applicationPid()) + '-' +
-         QByteArray::number(counter.fetchAndAddRelaxed(1)) + ".tmp";
+  return NativeFolder(path) + kCycleTemporaryPrefix + QByteArray::number(QCoreApplication::applicationPid()) +
+         '-' + QByteArray::number(counter.fetchAndAddRelaxed(1)) + ".tmp";
 }
 
 enum class Outcome : char { NotTaken, Renamed, Unchanged, Failed, Excluded };

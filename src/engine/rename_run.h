@@ -63,6 +63,9 @@ using RunProgress = std::function<bool(qsizetype done, qsizetype total)>;
 // One move of a run: from one full native path to another.
 using PlannedMove = std::pair<QByteArray, QByteArray>;
 
+// How the temporary name of a cycle of names starts; the move onto it begins the cycle.
+inline constexpr char kCycleTemporaryPrefix[] = ".zr-swap-";
+
 // Told about a run as it goes (the journal that lets an interrupted run be put back).
 class RenameRunObserver {
 public:

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -20,8 +21,10 @@ namespace {
 
 const QByteArray kHeader = "zelvo-rename journal 1\n";
 // Progress is marked ahead of the run, first this many moves ahead and then twice as far each time,
-// up to kMarkMost: a run cut short has tried at most up to the last mark. Each mark is on disk before
-// the moves it covers, and a mark too far ahead only costs recovery a look at moves never made.
+// up to kMarkMost, and each of these marks is on disk before the moves it covers: a run cut short has
+// tried at most up to the last mark. A mark never reaches into a cycle of names not begun yet (undoing
+// a swap that never happened would make one), so a cycle is marked when it begins; those marks reach
+// the disk with the next batch, and one lost to a power cut only leaves that cycle as it is.
 constexpr qsizetype kMarkFirst = 4096;
 constexpr qsizetype kMarkMost = 65536;
 
@@ -149,6 +152,13 @@ void RunJournal::Planned(const std::vector<PlannedMove> &moves) {
       plan.Move(from, to);
   }
   m_markStep = kMarkFirst;
+  m_cycleStarts.clear();
+  for (qsizetype k = 0; k < qsizetype(moves.size()); ++k) {
+    const QByteArray &to = moves[size_t(k)].second;
+    const qsizetype leaf = to.lastIndexOf('/') + 1;
+    if (QByteArrayView(to).sliced(leaf).startsWith(kCycleTemporaryPrefix))
+      m_cycleStarts.push_back(k);
+  }
   // The plan reaches the disk with the first mark, before the first move.
 }
 
@@ -156,10 +166,15 @@ void RunJournal::Trying(qsizetype step) {
   if (step < m_markedUpTo)
     return;
   m_markedUpTo = step + m_markStep;
-  m_markStep = qMin(m_markStep * 2, kMarkMost);
+  const auto cycle = std::upper_bound(m_cycleStarts.begin(), m_cycleStarts.end(), step);
+  if (cycle != m_cycleStarts.end())
+    m_markedUpTo = qMin(m_markedUpTo, *cycle);
   Write("A " + QByteArray::number(m_markedUpTo) + '\n');
-  if (m_fd >= 0)
+  if (step >= m_syncedUpTo && m_fd >= 0) {
     ::fdatasync(m_fd);
+    m_syncedUpTo = step + m_markStep;
+    m_markStep = qMin(m_markStep * 2, kMarkMost);
+  }
 }
 
 void RunJournal::Finished() {

@@ -11,9 +11,10 @@
 QString JournalFolder();
 
 // Writes the plan of a run before its first move and marks progress ahead of the moves, in batches
-// that double from a few hundred moves (each mark reaches the disk before the moves it covers, so a
-// run of any size syncs the journal a dozen times at most); it is removed when the run ends normally. The
-// file stays locked while the run lasts; a journal nobody holds belongs to a run that was cut short.
+// that double from a few thousand moves (each mark reaches the disk before the moves it covers, so a
+// run of any size syncs the journal a dozen times at most; cycles of names are marked one by one);
+// it is removed when the run ends normally. The file stays locked while the run lasts; a journal nobody holds
+// belongs to a run that was cut short.
 class RunJournal : public RenameRunObserver {
 public:
   RunJournal() = default;
@@ -36,6 +37,8 @@ private:
   QString m_path;
   qsizetype m_markedUpTo = 0;
   qsizetype m_markStep = 4096; // how far ahead the next mark goes
+  qsizetype m_syncedUpTo = 0;  // the next mark from here on is synced
+  std::vector<qsizetype> m_cycleStarts;
 };
 
 // Journals left by runs that were cut short, oldest first.
