@@ -4,13 +4,13 @@
 
 const PhotoInfo &MetadataVariables::Photo() {
   if (!m_photo)
-    m_photo = ReadPhotoMetadata(m_path).value;
+    m_photo = m_cache.Photo(m_path);
   return *m_photo;
 }
 
 const MusicTagInfo &MetadataVariables::Music() {
   if (!m_music)
-    m_music = ReadMusicTags(m_path).value;
+    m_music = m_cache.Music(m_path);
   return *m_music;
 }
 

@@ -1,21 +1,21 @@
 // The variables of photo and music metadata: date taken "\P", camera "\K", picture size "\W", music "\M".
 #pragma once
 
-#include "variables/music_metadata.h"
-#include "variables/photo_metadata.h"
+#include "variables/metadata_cache.h"
 #include "variables/variable_scan.h"
 
 #include <QString>
 
 #include <optional>
 
-// The metadata variables of one entry within one expansion. The file is read at the first variable
-// that needs it and only once per expansion, photo and music apart; the next expansion reads it
-// afresh. Every code takes its selectors whatever the file holds, and a value the file does not
-// hold gives nothing. Texts pass through ReplaceForbiddenChars, so no tag puts a "/" in a name.
+// The metadata variables of one entry within one expansion. The file is looked up at the first
+// variable that needs it and only once per expansion, photo and music apart, in the cache that the
+// expander keeps between refreshes (read again when its size or modification time changed). Every code takes
+// its selectors whatever the file holds, and a value the file does not hold gives nothing. Texts pass through
+// ReplaceForbiddenChars, so no tag puts a "/" in a name.
 class MetadataVariables {
 public:
-  explicit MetadataVariables(ReaderPath path) : m_path(std::move(path)) {}
+  MetadataVariables(ReaderPath path, MetadataCache &cache) : m_path(std::move(path)), m_cache(cache) {}
 
   // "\P": the date taken, with the selectors of the current date: none "yyyymmdd hhnnss"; "D" day,
   // "M" month, "Y" year ("Y2" two digits), "H" "hhnnss" ("HH" hour, "HM" minute, "HS" second);
@@ -35,6 +35,7 @@ private:
   const MusicTagInfo &Music();
 
   ReaderPath m_path;
+  MetadataCache &m_cache;
   std::optional<PhotoInfo> m_photo;
   std::optional<MusicTagInfo> m_music;
 };

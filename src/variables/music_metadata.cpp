@@ -3,10 +3,16 @@
 #include "variables/metadata_text.h"
 #include "variables/reader_file.h"
 
+#include <optional>
+
 #include <taglib/fileref.h>
+#include <taglib/id3v2framefactory.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
 #include <taglib/tag.h>
 #include <taglib/tbytevector.h>
 #include <taglib/tbytevectorstream.h>
+#include <taglib/tfilestream.h>
 
 namespace {
 
@@ -14,12 +20,12 @@ QString FromTagLib(const TagLib::String &text) {
   return CleanMetadataText(QString::fromStdWString(text.toWString()));
 }
 
-ReaderResult<MusicTagInfo> FromFileRef(const TagLib::FileRef &file) {
+// The first bytes read at once: the whole ID3 version 2 tag of most MP3 files.
+constexpr qint64 kMusicHeadSize = 64 * 1024;
+
+ReaderResult<MusicTagInfo> FromTag(const TagLib::Tag *tag) {
   ReaderResult<MusicTagInfo> result;
-  if (file.isNull())
-    return result;
   result.ReaderFailed = false;
-  const TagLib::Tag *tag = file.tag();
   if (!tag)
     return result;
   MusicTagInfo &info = result.value;
@@ -32,6 +38,33 @@ ReaderResult<MusicTagInfo> FromFileRef(const TagLib::FileRef &file) {
   return result;
 }
 
+ReaderResult<MusicTagInfo> FromFileRef(const TagLib::FileRef &file) {
+  if (file.isNull())
+    return {};
+  return FromTag(file.tag());
+}
+
+// The ID3 version 2 tag at the start of the bytes when all of it is there and it names title and
+// artist; nothing otherwise.
+std::optional<ReaderResult<MusicTagInfo>> WholeId3v2Tag(const QByteArray &head) {
+  if (head.size() < 10 || !head.startsWith("ID3"))
+    return std::nullopt;
+  qint64 size = 10;
+  for (int i = 6; i < 10; ++i)
+    size = (size - 10) * 128 + (quint8(head[i]) & 0x7f) + 10;
+  if (size + 10 > head.size())
+    return std::nullopt;
+  TagLib::ByteVector data(head.constData(), unsigned(size));
+  TagLib::ByteVectorStream stream(data);
+  TagLib::MPEG::File file(&stream, TagLib::ID3v2::FrameFactory::instance(), false);
+  if (!file.isValid() || !file.hasID3v2Tag())
+    return std::nullopt;
+  ReaderResult<MusicTagInfo> result = FromTag(file.ID3v2Tag());
+  if (result.value.title.isEmpty() || result.value.artist.isEmpty())
+    return std::nullopt;
+  return result;
+}
+
 } // namespace
 
 ReaderResult<MusicTagInfo> ReadMusicTags(const ReaderPath &path) {
@@ -39,7 +72,17 @@ ReaderResult<MusicTagInfo> ReadMusicTags(const ReaderPath &path) {
   if (!IsRegularFilePath(path))
     return {};
   try {
-    const TagLib::FileRef file(path.native.constData(), false);
+    // Most MP3 files start with their whole tag: one read, parsed from memory. Others, and tags
+    // without title or artist (which an ID3 version 1 tag at the end may fill), go to the library
+    // with the whole file.
+    if (const std::optional<ReaderResult<MusicTagInfo>> tag =
+            WholeId3v2Tag(ReadFileHead(path, kMusicHeadSize)))
+      return *tag;
+    // Read-only: the library would otherwise open for writing, which watchers see as a change.
+    TagLib::FileStream stream(path.native.constData(), true);
+    if (!stream.isOpen())
+      return {};
+    const TagLib::FileRef file(&stream, false);
     return FromFileRef(file);
   } catch (...) {
     return {};

@@ -6,12 +6,17 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QSize>
 
 #include <exiv2/exiv2.hpp>
+#include <exiv2/webpimage.hpp>
 
 #include <mutex>
 
 namespace {
+
+// The first bytes read at once: the metadata and frame header of most JPEGs.
+constexpr qint64 kPhotoHeadSize = 64 * 1024;
 
 // The keys that hold the moment of the shot, most specific first.
 constexpr const char *kDateKeys[] = {"Exif.Photo.DateTimeOriginal", "Exif.Image.DateTimeOriginal"};
@@ -34,8 +39,11 @@ QByteArray XmpText(const Exiv2::XmpData &xmp, const char *key) {
 // Reads what Exiv2 finds in an opened image; throws what Exiv2 throws.
 void ReadFromImage(Exiv2::Image &image, PhotoInfo &info) {
   image.readMetadata();
-  info.width = image.pixelWidth();
-  info.height = image.pixelHeight();
+  // Some readers give a size as a signed 16-bit number: a negative one counts as no size.
+  if (image.pixelWidth() > 0 && image.pixelHeight() > 0) {
+    info.width = image.pixelWidth();
+    info.height = image.pixelHeight();
+  }
   const Exiv2::ExifData &exif = image.exifData();
   for (const char *key : kDateKeys) {
     if (info.dateTaken.isEmpty())
@@ -49,32 +57,72 @@ void ReadFromImage(Exiv2::Image &image, PhotoInfo &info) {
   info.model = MetadataText(ExifText(exif, "Exif.Image.Model"));
 }
 
-// Runs one Exiv2 read; any failure of the library leaves what was read so far. Returns whether
-// Exiv2 knew the format.
-template <typename Open> bool TryExiv2(Open open, PhotoInfo &info) {
+// The still-picture formats handed to Exiv2. Its video readers (ASF, Matroska, QuickTime, RIFF) are
+// left out: damaged video files can keep them busy without end.
+bool IsStillPicture(int type) {
+  namespace T = Exiv2::ImageType;
+  for (int still : {T::jpeg, T::exv, T::cr2, T::crw, T::tiff, T::mrw, T::png, T::raf, T::orf, T::gif, T::psd,
+                    T::tga, T::bmp, T::jp2, T::rw2, T::pgf, T::bmff, T::webp})
+    if (type == still)
+      return true;
+  return false;
+}
+
+// The size in the frame header of a JPEG, found by walking its segments from the start: for a JPEG
+// whose metadata Exiv2 gave up on. Zero when the bytes end before a frame header.
+QSize JpegFrameSize(QByteArrayView bytes) {
+  const auto at = [&](qsizetype i) { return i < bytes.size() ? quint8(bytes[i]) : 0; };
+  qsizetype pos = 2; // after the start-of-image marker
+  while (pos + 9 <= bytes.size() && at(pos) == 0xFF) {
+    const quint8 marker = at(pos + 1);
+    if (marker == 0xFF) { // fill byte
+      ++pos;
+      continue;
+    }
+    const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+    if (frame)
+      return QSize((at(pos + 7) << 8) | at(pos + 8), (at(pos + 5) << 8) | at(pos + 6));
+    if (marker == 0xD9 || marker == 0xDA) // end of image, start of scan
+      break;
+    pos += 2 + ((at(pos + 2) << 8) | at(pos + 3));
+  }
+  return QSize(0, 0);
+}
+
+// What one Exiv2 read saw.
+struct Exiv2Read {
+  bool known = false; // Exiv2 knew the format
+  bool jpeg = false;
+};
+
+// Runs one Exiv2 read; any failure of the library leaves what was read so far.
+template <typename Open> Exiv2Read TryExiv2(Open open, PhotoInfo &info) {
   PrepareExiv2();
+  Exiv2Read read;
   try {
     Exiv2::Image::AutoPtr image = open();
-    if (!image.get())
-      return false;
+    if (!image.get() || !IsStillPicture(image->imageType()))
+      return read;
+    read.known = true;
+    read.jpeg = image->imageType() == Exiv2::ImageType::jpeg;
     try {
       ReadFromImage(*image, info);
     } catch (...) {
-      // A damaged block: keep the fields read before it.
+      // A damaged or cut-off block: keep the fields read before it.
     }
-    return true;
   } catch (...) {
-    return false;
   }
+  return read;
 }
 
 // The size from Qt's image plugins, for formats Exiv2 does not read (or reads without a size).
-void SizeFromQt(QImageReader &reader, PhotoInfo &info, bool &recognised) {
+// Clears failed when the plugin gave a size.
+void SizeFromQt(QImageReader &reader, PhotoInfo &info, bool &failed) {
   const QSize size = reader.size();
   if (size.isValid() && size.width() > 0 && size.height() > 0) {
     info.width = size.width();
     info.height = size.height();
-    recognised = true;
+    failed = false;
   }
 }
 
@@ -121,16 +169,34 @@ QString DateTakenDigits(QByteArrayView value) {
 ReaderResult<PhotoInfo> ReadPhotoMetadata(const ReaderPath &path) {
   ReaderResult<PhotoInfo> result;
   // Only regular files: a pipe or a device would make a library wait or read without end.
-  if (!IsRegularFilePath(path))
+  ReaderFile file(path);
+  if (!file.isOpen())
     return result;
-  const std::string file = path.native.toStdString();
-  result.ReaderFailed = !TryExiv2([&] { return Exiv2::ImageFactory::open(file, false); }, result.value);
-  if (result.value.width <= 0 || result.value.height <= 0) {
+  // Most photos hold their metadata and frame header in their first bytes: one read of those, parsed
+  // from memory. A JPEG whose frame header came within them has all its metadata there too; any other
+  // picture without a date, or one whose size is not there, is read again from the whole file.
+  const QByteArray head = file.readAt(0, kPhotoHeadSize);
+  const auto *data = reinterpret_cast<const Exiv2::byte *>(head.constData());
+  Exiv2Read read;
+  if (!head.isEmpty())
+    read = TryExiv2([&] { return Exiv2::ImageFactory::open(data, long(head.size())); }, result.value);
+  const bool sized = result.value.width > 0 && result.value.height > 0;
+  if (read.known && file.size() > head.size() &&
+      (!sized || (!read.jpeg && result.value.dateTaken.isEmpty()))) {
+    result.value = PhotoInfo();
+    const std::string name = path.native.toStdString();
+    read = TryExiv2([&] { return Exiv2::ImageFactory::open(name, false); }, result.value);
+  }
+  result.ReaderFailed = !read.known;
+  if (read.jpeg && (result.value.width <= 0 || result.value.height <= 0)) {
+    const QSize size = JpegFrameSize(head);
+    result.value.width = size.width();
+    result.value.height = size.height();
+  }
+  // Qt's image plugins for the formats Exiv2 does not read.
+  if (!read.known) {
     QImageReader reader(QFile::decodeName(path.native));
-    bool recognised = false;
-    SizeFromQt(reader, result.value, recognised);
-    if (recognised)
-      result.ReaderFailed = false;
+    SizeFromQt(reader, result.value, result.ReaderFailed);
   }
   return result;
 }
@@ -140,17 +206,20 @@ ReaderResult<PhotoInfo> ParsePhotoMetadata(QByteArrayView bytes) {
   if (bytes.isEmpty())
     return result;
   const auto *data = reinterpret_cast<const Exiv2::byte *>(bytes.data());
-  result.ReaderFailed =
-      !TryExiv2([&] { return Exiv2::ImageFactory::open(data, long(bytes.size())); }, result.value);
-  if (result.value.width <= 0 || result.value.height <= 0) {
+  const Exiv2Read read =
+      TryExiv2([&] { return Exiv2::ImageFactory::open(data, long(bytes.size())); }, result.value);
+  result.ReaderFailed = !read.known;
+  if (read.jpeg && (result.value.width <= 0 || result.value.height <= 0)) {
+    const QSize size = JpegFrameSize(bytes);
+    result.value.width = size.width();
+    result.value.height = size.height();
+  }
+  if (result.ReaderFailed) {
     QByteArray copy = bytes.toByteArray();
     QBuffer buffer(&copy);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    bool recognised = false;
-    SizeFromQt(reader, result.value, recognised);
-    if (recognised)
-      result.ReaderFailed = false;
+    SizeFromQt(reader, result.value, result.ReaderFailed);
   }
   return result;
 }

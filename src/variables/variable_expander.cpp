@@ -28,9 +28,10 @@ SignedCounter Split(int counter) {
 class Expansion {
 public:
   Expansion(const FileListEntry &entry, const QString &text, ExpansionContext &context,
-            const QStringList &textList, QRandomGenerator &random, const std::optional<QDateTime> &fixedNow)
+            const QStringList &textList, QRandomGenerator &random, const std::optional<QDateTime> &fixedNow,
+            MetadataCache &metadataCache)
       : m_entry(entry), m_context(context), m_textList(textList), m_random(random), m_fixedNow(fixedNow),
-        m_scan(text) {}
+        m_metadataCache(metadataCache), m_scan(text) {}
 
   QString Run();
 
@@ -50,7 +51,7 @@ private:
   const QString &UpperExtension();
   MetadataVariables &Metadata() {
     if (!m_metadata)
-      m_metadata.emplace(Path());
+      m_metadata.emplace(Path(), m_metadataCache);
     return *m_metadata;
   }
   ReaderPath Path() const {
@@ -62,6 +63,7 @@ private:
   const QStringList &m_textList;
   QRandomGenerator &m_random;
   const std::optional<QDateTime> &m_fixedNow; // empty: the clock
+  MetadataCache &m_metadataCache;
   VariableScan m_scan;
   QString m_output;
   std::optional<QString> m_upperExtension;
@@ -408,5 +410,5 @@ QString VariableExpander::WriteTextExtended(const FileListEntry &entry, const QS
                                             ExpansionContext &context) {
   if (!text.contains(QLatin1Char('\\')))
     return text;
-  return Expansion(entry, text, context, m_textList, m_random, m_fixedNow).Run();
+  return Expansion(entry, text, context, m_textList, m_random, m_fixedNow, m_metadata).Run();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/text_expansion.h"
+#include "variables/metadata_cache.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -30,7 +31,11 @@ public:
   QString WriteTextExtended(const FileListEntry &entry, const QString &text,
                             ExpansionContext &context) override;
 
+  // Photo and music metadata kept between refreshes for files that did not change.
+  const MetadataCache &Metadata() const { return m_metadata; }
+
 private:
+  MetadataCache m_metadata;
   std::optional<QDateTime> m_fixedNow;
   QRandomGenerator m_random;
   QStringList m_textList;

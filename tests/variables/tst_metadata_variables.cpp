@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 using namespace metadata_test;
 
 namespace {
@@ -70,6 +73,9 @@ private slots:
     QVERIFY(tiff > 6);
     damaged.replace(tiff + 4, 4, QByteArray::fromHex(damaged.mid(tiff, 2) == "II" ? "ffffff7f" : "7fffffff"));
     Make("damaged.jpg", damaged);
+    // Two large application segments first: the Exif block and frame header lie beyond the first 64 KB.
+    const QByteArray filler = QByteArray::fromHex("ffef9c40") + QByteArray(40000 - 2, 'x');
+    Make("late.jpg", ReadAll(camera).insert(2, filler + filler));
     Make("notes.txt", "just text, no pictures, no tags\n");
     // Formats beyond JPEG: WebP (Exiv2 and Qt's plugin), PPM (Qt's own reader only).
     for (const char *format : {"webp", "ppm"}) {
@@ -97,6 +103,8 @@ private slots:
                                              << "20210714093005|Canon|Canon EOS 5D|64|48";
     QTest::newRow("progressive JPEG") << "progressive.jpeg"
                                       << "|NIKON CORPORATION|NIKON D750|40|30";
+    QTest::newRow("Exif beyond the first bytes") << "late.jpg"
+                                                 << "20210714093005|Canon|Canon EOS 5D|64|48";
     QTest::newRow("JPEG without Exif") << "plain.jpg"
                                        << "|||20|10";
     QTest::newRow("damaged Exif") << "damaged.jpg"
@@ -218,6 +226,35 @@ private slots:
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(Expand(file, text), expected);
+  }
+
+  void expander_keepsMetadataWhileSizeAndTimeStay() {
+    const QString path = m_dir.filePath("kept.mp3");
+    QVERIFY(WriteBytes(path, Mp3Frames()));
+    QVERIFY(WriteId3v2(path, {"One", "Band", "", "", 0, 0}));
+    RenameOptions options;
+    RefreshRunState state;
+    ExpansionContext context{options, state, 0, QString()};
+    VariableExpander expander;
+    const FileListEntry entry = EntryFor(path);
+    QCOMPARE(expander.WriteTextExtended(entry, "\\MT", context), QStringLiteral("One"));
+    // Same size and modification time: the next refresh keeps what was read.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat before {};
+    QCOMPARE(::stat(native.constData(), &before), 0);
+    QVERIFY(WriteId3v2(path, {"Two", "Band", "", "", 0, 0}));
+    QCOMPARE(QFileInfo(path).size(), qint64(before.st_size));
+    struct timespec times[2] = {before.st_atim, before.st_mtim};
+    QCOMPARE(::utimensat(AT_FDCWD, native.constData(), times, 0), 0);
+    QCOMPARE(expander.WriteTextExtended(entry, "\\MT", context), QStringLiteral("One"));
+    // Another modification time: read again.
+    times[1].tv_sec += 60;
+    QCOMPARE(::utimensat(AT_FDCWD, native.constData(), times, 0), 0);
+    QCOMPARE(expander.WriteTextExtended(entry, "\\MT", context), QStringLiteral("Two"));
+    QCOMPARE(expander.Metadata().size(), 1);
+    // A new expander starts with nothing kept.
+    VariableExpander fresh;
+    QCOMPARE(fresh.WriteTextExtended(entry, "\\MA\\MT", context), QStringLiteral("BandTwo"));
   }
 
   void dateTakenDigits_acceptsExifAndXmpForms_data() {
