@@ -1,7 +1,7 @@
 // Times the photo and music metadata readers and their variables on 10,000 generated photos and 10,000
 // generated MP3 files, beside opening, reading 64 KB and closing the same files in the same run.
-#include "variables/music_metadata.h"
-#include "variables/photo_metadata.h"
+#include "variables/media/music_metadata.h"
+#include "variables/media/photo_metadata.h"
 #include "variables/support_metadata_files.h"
 #include "variables/variable_expander.h"
 

@@ -28,6 +28,8 @@ function(zelvo_add_tests)
     add_executable(${_target} ${_test} ${_support})
     target_link_libraries(${_target} PRIVATE zelvo_compile_settings Qt6::Test ${ARGN})
     target_include_directories(${_target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    # Any test may read metadata through the media module, which it loads from the build tree.
+    add_dependencies(${_target} zelvo-rename-media)
     add_test(NAME ${_target} COMMAND ${_target})
     set_tests_properties(${_target} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
                                                TIMEOUT 300)

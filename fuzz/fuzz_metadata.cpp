@@ -1,8 +1,8 @@
 // Fuzz target: photo metadata through Exiv2 (and Qt's image plugins) and music tags through TagLib, from
 // the same bytes, with the properties the variables rely on.
 #include "fuzz_check.h"
-#include "variables/music_metadata.h"
-#include "variables/photo_metadata.h"
+#include "variables/media/music_metadata.h"
+#include "variables/media/photo_metadata.h"
 
 #include <cstdint>
 

@@ -1,5 +1,7 @@
 #include "variables/metadata_cache.h"
 
+#include "variables/media_readers.h"
+
 #include <sys/stat.h>
 
 MetadataCache::Entry *MetadataCache::Current(const ReaderPath &path) {
@@ -23,17 +25,17 @@ MetadataCache::Entry *MetadataCache::Current(const ReaderPath &path) {
 PhotoInfo MetadataCache::Photo(const ReaderPath &path) {
   Entry *entry = Current(path);
   if (!entry)
-    return ReadPhotoMetadata(path).value;
+    return LoadedMediaReaders().readPhoto(path).value;
   if (!entry->photo)
-    entry->photo = ReadPhotoMetadata(path).value;
+    entry->photo = LoadedMediaReaders().readPhoto(path).value;
   return *entry->photo;
 }
 
 MusicTagInfo MetadataCache::Music(const ReaderPath &path) {
   Entry *entry = Current(path);
   if (!entry)
-    return ReadMusicTags(path).value;
+    return LoadedMediaReaders().readMusic(path).value;
   if (!entry->music)
-    entry->music = ReadMusicTags(path).value;
+    entry->music = LoadedMediaReaders().readMusic(path).value;
   return *entry->music;
 }

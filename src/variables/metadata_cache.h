@@ -1,14 +1,14 @@
 // Photo and music metadata kept from one refresh to the next while a file's size and modification time stay.
 #pragma once
 
-#include "variables/music_metadata.h"
-#include "variables/photo_metadata.h"
+#include "variables/reader_records.h"
 
 #include <QByteArray>
 #include <QHash>
 
 #include <optional>
 
+// The records come from the media module (variables/media_readers.h), loaded on the first lookup.
 // Each lookup checks the file's size and modification time (one stat); a file that changed, or that
 // is seen for the first time, is read again. Files that cannot be examined are read every time.
 class MetadataCache {

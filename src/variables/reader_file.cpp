@@ -1,33 +1,9 @@
 #include "variables/reader_file.h"
 
-#include "explorer/file_list_entry.h"
-#include "platform/code_page.h"
-#include "platform/name_codec.h"
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-ReaderPath::ReaderPath(const QString &path) : native(EncodeName(path)) {}
-
-ReaderPath EntryReaderPath(const FileListEntry &entry) {
-  if (!entry.NativePath.isEmpty()) {
-    return ReaderPath(entry.NativePath);
-  }
-  return ReaderPath(entry.SubItem(SubFullPath));
-}
-
-QString ReaderText(QByteArrayView bytes) {
-  return DecodeFileText(bytes, ByteOrderMark::Keep);
-}
-
-QByteArray ViewByteSource::readAt(qint64 offset, qint64 length) {
-  if (offset < 0 || length <= 0 || offset >= m_bytes.size()) {
-    return {};
-  }
-  return m_bytes.sliced(offset, qMin(length, m_bytes.size() - offset)).toByteArray();
-}
 
 ReaderFile::ReaderFile(const ReaderPath &path) {
   if (path.native.isEmpty() || path.native.contains('\0')) {

@@ -41,6 +41,26 @@ struct TStandardNintendo {
   QString title;
 };
 
+// What a photo says about itself. Every text is trimmed and free of control characters; a field
+// the file does not hold stays empty (or 0).
+struct PhotoInfo {
+  QString dateTaken; // "yyyymmddhhnnss" of the moment the picture was taken
+  QString make;      // camera maker
+  QString model;     // camera model
+  int width = 0;     // pixels, from the file's own header: every kind of JPEG, PNG, WebP, TIFF, HEIC, ...
+  int height = 0;
+};
+
+// The common music tag fields, each trimmed and free of control characters; 0 or empty when absent.
+struct MusicTagInfo {
+  QString title;
+  QString artist;
+  QString album;
+  QString genre;
+  unsigned year = 0;
+  unsigned track = 0;
+};
+
 // A reader's record with its failure flag. ReaderFailed is true until the reader recognised its
 // format; a reader that failed leaves the record as it starts (zeros, empty texts).
 template <typename Record> struct ReaderResult {

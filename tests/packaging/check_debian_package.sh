@@ -22,6 +22,8 @@ for file in ./usr/bin/zelvo-rename ./usr/bin/zelvo-rename-cli \
   ./usr/share/man/man1/zelvo-rename-cli.1 ./usr/share/bash-completion/completions/zelvo-rename-cli; do
   grep -q " $file\$" <<<"$contents" || fail "the package lacks $file"
 done
+grep -Eq ' \./usr/lib/(.+/)?zelvo-rename/zelvo-rename-media\.so$' <<<"$contents" ||
+  fail "the package lacks the media module"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for library in libqt6core6 libqt6widgets6 libqt6gui6 qt6-qpa-plugins libexiv2-27 libtag1v5; do

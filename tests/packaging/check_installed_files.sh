@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary folder and checks what a desktop reads there:
-# the desktop entry, the AppStream metainfo, the icon, the man pages and the bash completion.
+# the desktop entry, the AppStream metainfo, the icon, the man pages and the bash completion; and that the
+# installed command-line renamer loads the media module from its installed place.
 # Usage: check_installed_files.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -17,6 +18,32 @@ for file in bin/zelvo-rename bin/zelvo-rename-cli share/applications/com.zelvoso
   [ -e "$usr/$file" ] || fail "not installed: $file"
 done
 [ -x "$usr/bin/zelvo-rename-cli" ] || fail "zelvo-rename-cli is not executable"
+
+# The media module: one file in the program's library folder. The renamer itself links none of the
+# libraries the module carries, and reads a photo's date taken through the installed module (a program
+# outside the build tree never falls back on the build's module).
+modules=$(cd "$usr" && find . -name zelvo-rename-media.so)
+[ "$(wc -l <<<"$modules")" = 1 ] && [[ $modules == ./lib*/zelvo-rename/zelvo-rename-media.so ]] ||
+  fail "the media module is not installed once in lib/zelvo-rename: ${modules:-none}"
+needed=$(readelf -d "$usr/bin/zelvo-rename-cli" | grep NEEDED)
+! grep -Ei 'Qt6Gui|exiv2|libtag' <<<"$needed" || fail "zelvo-rename-cli links the media libraries itself"
+photos=$root/photos
+mkdir "$photos"
+# A JPEG of 32x24 pixels whose Exif says it was taken on 2021:07:14 09:30:05, without picture data: the
+# Exif segment (its TIFF header, the first directory pointing to the Exif directory, the date), the frame
+# header, the end.
+jpeg='ffd8 ffe1 0048 457869660000
+      49492a00 08000000
+      0100 6987 0400 01000000 1a000000 00000000
+      0100 0390 0200 14000000 2c000000 00000000
+      323032313a30373a31342030393a33303a303500
+      ffc0 0011 08 0018 0020 03 012200 021101 031101
+      ffd9'
+printf "$(tr -d ' \n' <<<"$jpeg" | sed 's/../\\x&/g')" >"$photos/IMG_0001.jpg"
+names=$("$usr/bin/zelvo-rename-cli" --set opReplace=1 --set 'tChangeFilename=\PY-\PM-\PD \W' \
+  --lines "$photos" 2>"$root/stderr") || fail "zelvo-rename-cli on a photo: $(cat "$root/stderr")"
+[ "$names" = "2021-07-14 32x24.jpg" ] || fail "the installed renamer read no date taken: '$names'"
+[ ! -s "$root/stderr" ] || fail "zelvo-rename-cli on a photo wrote: $(cat "$root/stderr")"
 
 desktop-file-validate "$usr/share/applications/com.zelvosoft.ZelvoRename.desktop" ||
   fail "desktop-file-validate"

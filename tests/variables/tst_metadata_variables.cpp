@@ -1,8 +1,8 @@
 // Photo and music metadata on real files: Exif written through Exiv2, tags written through TagLib; the
 // readers' records, the variables built on them, damaged files, and the classic codes left as they were.
 #include "support_metadata_files.h"
-#include "variables/music_metadata.h"
-#include "variables/photo_metadata.h"
+#include "variables/media/music_metadata.h"
+#include "variables/media/photo_metadata.h"
 #include "variables/variable_expander.h"
 
 #include <QFileInfo>

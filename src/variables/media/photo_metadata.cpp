@@ -1,6 +1,6 @@
-#include "variables/photo_metadata.h"
+#include "variables/media/photo_metadata.h"
 
-#include "variables/metadata_text.h"
+#include "variables/media/metadata_text.h"
 #include "variables/reader_file.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
-#include "variables/music_metadata.h"
+#include "variables/media/music_metadata.h"
 
-#include "variables/metadata_text.h"
+#include "variables/media/metadata_text.h"
 #include "variables/reader_file.h"
 
 #include <optional>

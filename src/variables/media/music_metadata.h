@@ -1,20 +1,10 @@
-// Music tags of today's files through TagLib: ID3 version 2 (and 1), Vorbis comments, MP4 and others.
+// Music tags through TagLib: ID3 version 2 (and 1), Vorbis comments, MP4 and others; media module.
 #pragma once
 
 #include "variables/reader_records.h"
 
 #include <QByteArrayView>
 #include <QString>
-
-// The common tag fields, each trimmed and free of control characters; 0 or empty when absent.
-struct MusicTagInfo {
-  QString title;
-  QString artist;
-  QString album;
-  QString genre;
-  unsigned year = 0;
-  unsigned track = 0;
-};
 
 // Opens the file read-only (regular files only) and reads its tags, not its audio properties. The
 // format comes from the extension (MP3, FLAC, OGG, OPUS, M4A, ...) or else from the content.

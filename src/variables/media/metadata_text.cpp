@@ -1,4 +1,4 @@
-#include "variables/metadata_text.h"
+#include "variables/media/metadata_text.h"
 
 #include <QStringDecoder>
 

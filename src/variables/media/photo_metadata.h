@@ -1,20 +1,10 @@
-// Photo metadata the header readers cannot see: date taken, camera and real picture size (Exiv2, Qt).
+// Photo metadata the header readers cannot see: date taken, camera, picture size (Exiv2, QtGui).
 #pragma once
 
 #include "variables/reader_records.h"
 
 #include <QByteArrayView>
 #include <QString>
-
-// What a photo says about itself. Every text is trimmed and free of control characters; a field
-// the file does not hold stays empty (or 0).
-struct PhotoInfo {
-  QString dateTaken; // "yyyymmddhhnnss" of the moment the picture was taken
-  QString make;      // camera maker
-  QString model;     // camera model
-  int width = 0;     // pixels, from the file's own header: every kind of JPEG, PNG, WebP, TIFF, HEIC, ...
-  int height = 0;
-};
 
 // Opens the file read-only (regular files only) and lets Exiv2 read its metadata; the picture size
 // comes from Qt's image plugins when Exiv2 does not know the format. ReaderFailed is cleared when
