@@ -6,22 +6,41 @@ std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::spa
   const qsizetype count = qsizetype(from.size());
   auto moving = [&](qsizetype i) { return !to[i].isEmpty() && to[i] != from[i]; };
 
-  // Who holds a name now, and who is the first to want it.
+  // Who holds a name now, and who is the first to want it. Every name is hashed once; the slots of a
+  // name a few entries ahead are asked for while this one is looked at, as a big run's tables are far
+  // larger than the processor's caches.
+  constexpr qsizetype kAhead = 12;
+  std::vector<size_t> fromHash(count), toHash(count);
+  std::vector<char> moves(count, 0);
+  for (qsizetype i = 0; i < count; ++i) {
+    moves[i] = moving(i);
+    if (moves[i]) {
+      fromHash[i] = NameIndex::Hash(from[i]);
+      toHash[i] = NameIndex::Hash(to[i]);
+    }
+  }
   NameIndex holder{size_t(count)}, firstWanting{size_t(count)};
-  for (qsizetype i = 0; i < count; ++i)
-    if (moving(i))
-      holder.AddFirst(from[i], i);
   std::vector<char> loser(count, 0), done(count, 0), walked(count, 0);
-  for (qsizetype i = 0; i < count; ++i)
-    if (moving(i) && firstWanting.AddFirst(to[i], i) >= 0)
-      loser[i] = 1;
+  for (qsizetype i = 0; i < count; ++i) {
+    if (i + kAhead < count && moves[i + kAhead]) {
+      holder.Prefetch(fromHash[i + kAhead]);
+      firstWanting.Prefetch(toHash[i + kAhead]);
+    }
+    if (moves[i]) {
+      holder.AddFirst(from[i], fromHash[i], i);
+      if (firstWanting.AddFirst(to[i], toHash[i], i) >= 0)
+        loser[i] = 1;
+    }
+  }
   // waitsFor[i]: the entry that must move before i can take its name; waiter is the other way
   // round. Names wanted by one entry each, so every entry has at most one waiter.
   std::vector<qsizetype> waitsFor(count, -1), waiter(count, -1);
   for (qsizetype i = 0; i < count; ++i) {
-    if (!moving(i) || loser[i])
+    if (i + kAhead < count && moves[i + kAhead])
+      holder.Prefetch(toHash[i + kAhead]);
+    if (!moves[i] || loser[i])
       continue;
-    const qsizetype j = holder.Find(to[i]);
+    const qsizetype j = holder.Find(to[i], toHash[i]);
     if (j >= 0 && j != i) {
       waitsFor[i] = j;
       waiter[j] = i;

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -83,9 +84,15 @@ private:
   }
   static char *Append(char *out, QByteArrayView bytes) {
     static constexpr char kHex[] = "0123456789ABCDEF";
+    static constexpr auto kPlain = [] {
+      std::array<bool, 256> plain{};
+      for (int c = 0; c < 256; ++c)
+        plain[size_t(c)] = Plain(static_cast<unsigned char>(c));
+      return plain;
+    }();
     for (const char b : bytes) {
       const auto c = static_cast<unsigned char>(b);
-      if (Plain(c)) {
+      if (kPlain[c]) {
         *out++ = b;
       } else {
         *out++ = '%';
@@ -155,7 +162,8 @@ void RunJournal::Planned(const std::vector<PlannedMove> &moves) {
   m_cycleStarts.clear();
   for (qsizetype k = 0; k < qsizetype(moves.size()); ++k) {
     const QByteArray &to = moves[size_t(k)].second;
-    const qsizetype leaf = to.lastIndexOf('/') + 1;
+    const void *slash = ::memrchr(to.constData(), '/', size_t(to.size()));
+    const qsizetype leaf = slash ? static_cast<const char *>(slash) - to.constData() + 1 : 0;
     if (QByteArrayView(to).sliced(leaf).startsWith(kCycleTemporaryPrefix))
       m_cycleStarts.push_back(k);
   }
