@@ -253,6 +253,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   RenameRunControl control;
   control.stop = stop;
   control.observer = &journal;
+  control.recheckKinds = false; // the folder was read a moment ago
   const auto runHeld = std::make_shared<RenameRunResult>(RenameAllEntries(options, entries, lines, control));
   if (remains)
     remains->held.push_back(runHeld);

@@ -125,7 +125,7 @@ RenameStatus PrepareEntry(const FileListEntry &entry, const QString &newName, co
   if (!IsAllowedFileName(newName))
     return RenameStatus::Failure(EINVAL, QStringLiteral("The new name \"%1\" is not allowed").arg(newName));
   // An unchanged name keeps the bytes on disk, even when they are not valid UTF-8.
-  newPath = newName == entry.Caption ? oldPath : folder + EncodeName(newName);
+  newPath = newName == entry.Caption ? oldPath : EncodeNameAfter(folder, newName);
   return RenameStatus::Success();
 }
 
@@ -268,7 +268,12 @@ private:
     return m_outcome[i] == Outcome::NotTaken && !m_to[i].isEmpty() && m_to[i] != m_from[i];
   }
   const QString &Shown(qsizetype i) const { return m_entries[i].SubItem(SubFullPath); }
-  QString ShownIn(qsizetype i, const QString &name) const { return ShownFolder(m_entries[i]) + name; }
+  QString ShownIn(qsizetype i, const QString &name) const {
+    const QString &folder = m_entries[i].SubItem(SubFolder);
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
+      return JoinedPath(folder, name);
+    return ShownFolder(m_entries[i]) + name;
+  }
   void Fail(qsizetype i, const RenameStatus &status) {
     m_outcome[i] = Outcome::Failed;
     m_status[i] = status;
@@ -317,7 +322,7 @@ private:
       m_outcome[i] = Outcome::Renamed;
     }
     Record(Shown(i), ShownIn(i, m_names[i]), m_from[i], m_to[i]);
-    if (KindIsChecked(m_entries[i]))
+    if (m_control.recheckKinds && KindIsChecked(m_entries[i]))
       m_unchecked.push_back({i, m_result.undo.size() - 1});
   }
 

@@ -86,6 +86,10 @@ struct RenameRunControl {
   const std::atomic_bool *stop = nullptr;
   RunProgress progress; // may stop the run too
   RenameRunObserver *observer = nullptr;
+  // Whether every entry is looked up again after the run (one read of each folder) to find items
+  // that changed kind since they were listed. A caller that read the folder just before the run,
+  // as the command line does, takes the kinds of that read as they are.
+  bool recheckKinds = true;
 };
 
 // Whether a name may be given to a file: not empty, not "." or "..", no "/" and no control character

@@ -160,12 +160,12 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
       e.SubItems[SubAccessed] = m_listing->DateText(item.Accessed);
       e.SubItems[SubAttributes] = LettersFor(item.Attributes);
     }
-    e.SubItems[SubFullPath] = folder + caption;
+    e.SubItems[SubFullPath] = JoinedPath(folder, caption);
     e.SubItems[SubKind] = KindText(isFolder);
     e.SubItems[SubHidden] = HiddenText(item.Attributes);
     e.Caption = std::move(caption);
     e.IconKey = type.IconKey;
-    e.NativePath = nativeFolder + item.Name;
+    e.NativePath = JoinedPath(nativeFolder, item.Name);
     out.push_back(std::move(e));
     added = true;
   }

@@ -1,5 +1,7 @@
 #include "platform/name_codec.h"
 
+#include <cstring>
+
 namespace {
 
 bool IsAscii(QByteArrayView bytes) {
@@ -123,6 +125,42 @@ QByteArray EncodeName(QStringView text) {
     }
   }
   return out;
+}
+
+QByteArray EncodeNameAfter(QByteArrayView folder, QStringView name) {
+  const qsizetype n = name.size();
+  QByteArray out(folder.size() + n, Qt::Uninitialized);
+  if (!folder.isEmpty())
+    std::memcpy(out.data(), folder.data(), size_t(folder.size()));
+  char *to = out.data() + folder.size();
+  const char16_t *from = name.utf16();
+  for (qsizetype i = 0; i < n; ++i) {
+    if (from[i] >= 0x80) { // beyond ASCII: the general encoding
+      out.truncate(folder.size());
+      return out.append(EncodeName(name));
+    }
+    to[i] = char(from[i]);
+  }
+  return out;
+}
+
+QString JoinedPath(QStringView folder, QStringView name) {
+  QString path(folder.size() + name.size(), Qt::Uninitialized);
+  QChar *out = path.data();
+  if (!folder.isEmpty())
+    std::memcpy(out, folder.data(), size_t(folder.size()) * sizeof(QChar));
+  if (!name.isEmpty())
+    std::memcpy(out + folder.size(), name.data(), size_t(name.size()) * sizeof(QChar));
+  return path;
+}
+
+QByteArray JoinedPath(QByteArrayView folder, QByteArrayView name) {
+  QByteArray path(folder.size() + name.size(), Qt::Uninitialized);
+  if (!folder.isEmpty())
+    std::memcpy(path.data(), folder.data(), size_t(folder.size()));
+  if (!name.isEmpty())
+    std::memcpy(path.data() + folder.size(), name.data(), size_t(name.size()));
+  return path;
 }
 
 int EscapedByteAt(QStringView text, qsizetype i) {

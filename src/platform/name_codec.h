@@ -15,6 +15,12 @@
 // ambiguous. Options that change other characters leave the escaped ones as they are.
 QString DecodeName(QByteArrayView bytes);
 QByteArray EncodeName(QStringView text);
+// The bytes of folder followed by those of the encoded name, made in one allocation.
+QByteArray EncodeNameAfter(QByteArrayView folder, QStringView name);
+
+// A folder and a name put together in one allocation (a list of many files makes many paths).
+QString JoinedPath(QStringView folder, QStringView name);
+QByteArray JoinedPath(QByteArrayView folder, QByteArrayView name);
 
 // The byte the character at i stands for, or -1 when it is no escaped byte (the second half of a
 // surrogate pair is a character of its own, whatever its value).
