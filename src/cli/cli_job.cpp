@@ -11,12 +11,10 @@
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_view.h"
 #include "platform/name_codec.h"
+#include "platform/native_file.h"
 #include "settings/options_file.h"
 #include "variables/text_list.h"
 #include "variables/variable_expander.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace {
 
@@ -117,7 +115,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   CliArguments a = arguments;
   for (QString *path : {&a.renameScript, &a.undoScript, &a.savePreview})
     if (!path->isEmpty())
-      *path = QFileInfo(*path).absoluteFilePath();
+      *path = NativeAbsolutePath(*path);
 
   auto fail = [&](const QString &message) {
     err << "zelvo-rename-cli: " << message << '\n';
@@ -142,8 +140,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   // The folder by the bytes of its path, which need not be valid UTF-8.
   if (!FolderExists(a.folder))
     return fail(QStringLiteral("no such folder: \"%1\"").arg(ShownName(a.folder)));
-  const QString folder =
-      QDir::isRelativePath(a.folder) ? QDir::current().absoluteFilePath(a.folder) : a.folder;
+  const QString folder = NativeAbsolutePath(a.folder);
 
   VariableExpander expansion;
   if (a.now)

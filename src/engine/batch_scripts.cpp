@@ -3,10 +3,9 @@
 #include "engine/rename_order.h"
 #include "engine/shell_script.h"
 #include "platform/name_codec.h"
+#include "platform/native_file.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -137,29 +136,7 @@ QByteArray MakePreviewText(const QStringList &lines, std::span<const FileListEnt
 }
 
 QString WriteWholeFile(const QString &path, const QByteArray &bytes, FileMode mode) {
-  QSaveFile file(path);
-  file.setDirectWriteFallback(true); // a writable file in a folder that is not
-  if (!file.open(QIODevice::WriteOnly))
-    return QStringLiteral("Cannot create \"%1\": %2").arg(path, file.errorString());
-  if (file.write(bytes) != bytes.size()) {
-    const QString error = file.errorString();
-    file.cancelWriting();
-    return QStringLiteral("Cannot write \"%1\": %2").arg(path, error);
-  }
-  if (!file.commit())
-    return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-  if (mode == FileMode::Runnable) {
-    QFileDevice::Permissions p = QFile::permissions(path);
-    if (p & QFileDevice::ReadOwner)
-      p |= QFileDevice::ExeOwner;
-    if (p & QFileDevice::ReadGroup)
-      p |= QFileDevice::ExeGroup;
-    if (p & QFileDevice::ReadOther)
-      p |= QFileDevice::ExeOther;
-    if (!QFile::setPermissions(path, p))
-      return QStringLiteral("Cannot make \"%1\" runnable").arg(path);
-  }
-  return {};
+  return WriteWholeFileAt(path, bytes, mode == FileMode::Runnable);
 }
 
 QString WithRequiredExtension(const QString &chosen, const SaveTarget &target) {

@@ -6,6 +6,7 @@
 #include "engine/undo.h"
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_view.h"
+#include "platform/native_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -103,7 +104,7 @@ SaveOutcome RenameSession::Save(const QString &path, const QByteArray &bytes, bo
   SaveOutcome outcome;
   outcome.path = path;
   const QString folder = QDir::currentPath();
-  if (QFileInfo::exists(outcome.path)) {
+  if (NativeExists(outcome.path)) {
     const QString question = m_texts.sSelectedFile + QStringLiteral(" \"") + outcome.path +
                              QStringLiteral("\" ") + m_texts.sAlreadyExists;
     if (!confirmOverwrite || !confirmOverwrite(question)) {

@@ -2,9 +2,7 @@
 
 #include "platform/bounded_input.h"
 #include "platform/code_page.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "platform/native_file.h"
 
 namespace {
 
@@ -77,19 +75,12 @@ IniFile::IniFile(const QByteArray &bytes) {
 
 QString IniFile::Load(const QString &path) {
   *this = IniFile();
-  QFile file(path);
-  if (!file.exists())
+  const WholeFileRead read = ReadWholeFile(path, kMaxInputFileSize);
+  if (read.missing)
     return {};
-  if (const QString refused = CheckInputFile(path); !refused.isEmpty())
-    return refused;
-  if (!file.open(QIODevice::ReadOnly))
-    return QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString());
-  const QByteArray bytes = file.read(kMaxInputFileSize + 1); // a file that grew meanwhile stops here
-  if (bytes.size() > kMaxInputFileSize)
-    return CheckInputFile(path);
-  if (file.error() != QFileDevice::NoError)
-    return QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString());
-  *this = IniFile(bytes);
+  if (!read.error.isEmpty())
+    return read.error;
+  *this = IniFile(read.bytes);
   return {};
 }
 
@@ -101,14 +92,7 @@ QByteArray IniFile::ToBytes() const {
 }
 
 QString IniFile::Save(const QString &path) const {
-  QSaveFile file(path);
-  file.setDirectWriteFallback(true);
-  const QByteArray bytes = ToBytes();
-  if (!file.open(QIODevice::WriteOnly))
-    return QStringLiteral("Cannot create \"%1\": %2").arg(path, file.errorString());
-  if (file.write(bytes) != bytes.size() || !file.commit())
-    return QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString());
-  return {};
+  return WriteWholeFileAt(path, ToBytes(), false);
 }
 
 qsizetype IniFile::FindSection(const QString &section) const {

@@ -1,8 +1,8 @@
 #include "settings/options_file.h"
 
 #include "engine/option_fields.h"
-
-#include <QFileInfo>
+#include "platform/name_codec.h"
+#include "platform/native_file.h"
 
 #include <array>
 
@@ -134,9 +134,8 @@ void WriteOptions(const RenameOptions &options, IniFile &ini) {
 }
 
 QString LoadOptionsFile(const QString &path, RenameOptions &options) {
-  const QFileInfo info(path);
-  if (!info.exists() || info.isDir())
-    return QStringLiteral("\"%1\" does not exist").arg(path);
+  if (!NativeExists(path) || NativeIsFolder(path))
+    return QStringLiteral("\"%1\" does not exist").arg(ShownName(path));
   IniFile ini;
   if (QString error = ini.Load(path); !error.isEmpty())
     return error;

@@ -2,9 +2,8 @@
 
 #include "platform/bounded_input.h"
 #include "platform/code_page.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "platform/name_codec.h"
+#include "platform/native_file.h"
 
 QStringList TextListLinesFromText(const QString &text) {
   QStringList lines;
@@ -29,33 +28,23 @@ QStringList TextListLinesFromBytes(const QByteArray &bytes) {
 }
 
 TextList::LoadResult TextList::Load(const QString &path) {
-  if (!QFileInfo::exists(path) || QFileInfo(path).isDir())
-    return {LoadOutcome::Missing, QStringLiteral("\"%1\" does not exist").arg(path)};
+  if (!NativeExists(path) || NativeIsFolder(path))
+    return {LoadOutcome::Missing, QStringLiteral("\"%1\" does not exist").arg(ShownName(path))};
   if (const QString refused = CheckInputFile(path); !refused.isEmpty())
     return {LoadOutcome::Unreadable, refused};
   m_lines.clear();
   m_caption = path;
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return {LoadOutcome::Unreadable, QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString())};
-  QByteArray bytes;
-  for (;;) {
-    char buffer[65536];
-    const qint64 n = file.read(buffer, sizeof buffer);
-    if (n < 0) {
-      // Keep the whole lines read so far.
-      const qsizetype lastBreak = qMax(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
-      m_lines = TextListLinesFromBytes(bytes.left(lastBreak + 1));
-      return {LoadOutcome::ReadError, QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
-    }
-    if (n == 0)
-      break;
-    bytes.append(buffer, n);
-    if (bytes.size() > kMaxInputFileSize) // grew while being read
-      return {LoadOutcome::Unreadable, CheckInputFile(path)};
+  const WholeFileRead read = ReadWholeFile(path, kMaxInputFileSize);
+  if (read.error.isEmpty()) {
+    m_lines = TextListLinesFromBytes(read.bytes);
+    return {};
   }
-  m_lines = TextListLinesFromBytes(bytes);
-  return {};
+  if (read.bytes.isEmpty())
+    return {LoadOutcome::Unreadable, read.error};
+  // Keep the whole lines read so far.
+  const qsizetype lastBreak = qMax(read.bytes.lastIndexOf('\n'), read.bytes.lastIndexOf('\r'));
+  m_lines = TextListLinesFromBytes(read.bytes.left(lastBreak + 1));
+  return {LoadOutcome::ReadError, read.error};
 }
 
 void TextList::New() {

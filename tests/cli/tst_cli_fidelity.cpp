@@ -196,6 +196,50 @@ private slots:
              qPrintable(run.out));
     QVERIFY(::access((folder + "/A\xE8.txt").constData(), F_OK) == 0);
   }
+
+  // Options files, text lists and every file written keep the bytes of a folder name that is not
+  // valid UTF-8, given whole or relative to the folder the user is in.
+  void filesInFolderThatIsNotUtf8_readAndWrittenThere_data() {
+    QTest::addColumn<bool>("relative");
+    QTest::newRow("absolute paths") << false;
+    QTest::newRow("relative paths") << true;
+  }
+  void filesInFolderThatIsNotUtf8_readAndWrittenThere() {
+    QFETCH(bool, relative);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + "/caf\xE9";
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    auto write = [&](const char *name, const QByteArray &bytes) {
+      const int fd = ::open((folder + '/' + name).constData(), O_CREAT | O_WRONLY, 0644);
+      QVERIFY(fd >= 0);
+      QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+      ::close(fd);
+    };
+    write("a.txt", "");
+    write("opts.ini", "[Filename]\r\nReplace With=1\r\nReplace With Text=\"\\T\"\r\n");
+    write("list.txt", "new\r\n");
+    const QString at = relative ? QString() : DecodeName(folder) + QLatin1Char('/');
+    char previous[4096];
+    QVERIFY(::getcwd(previous, sizeof previous));
+    if (relative)
+      QCOMPARE(::chdir(folder.constData()), 0);
+    const QStringList inputs = {"--options",     at + "opts.ini", "--text-list",
+                                at + "list.txt", "--set",         "tMask=a.txt"};
+    const QString listed = relative ? QStringLiteral(".") : DecodeName(folder);
+    const CliRun written = Run(QStringList(inputs) << "--save-preview" << at + "preview.txt"
+                                                   << "--rename-script" << at + "redo.sh" << listed);
+    const CliRun run = Run(QStringList(inputs) << "--rename"
+                                               << "--undo-script" << at + "undo.sh" << listed);
+    QCOMPARE(::chdir(previous), 0);
+    QVERIFY2(written.status == int(CliDone), qPrintable(written.err));
+    QVERIFY2(run.status == int(CliDone), qPrintable(run.err));
+    for (const char *name : {"new.txt", "preview.txt", "redo.sh", "undo.sh"})
+      QVERIFY2(::access((folder + '/' + name).constData(), F_OK) == 0, name);
+    QVERIFY(::access((folder + "/undo.sh").constData(), X_OK) == 0);
+    for (const char *name : {"new.txt", "opts.ini", "list.txt", "preview.txt", "redo.sh", "undo.sh"})
+      ::unlink((folder + '/' + name).constData());
+    ::rmdir(folder.constData());
+  }
 };
 
 QTEST_GUILESS_MAIN(TestCliFidelity)

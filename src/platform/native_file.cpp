@@ -1,0 +1,171 @@
+#include "platform/native_file.h"
+
+#include "platform/name_codec.h"
+
+#include <QAtomicInt>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString Quoted(const QString &path) {
+  return QLatin1Char('"') + ShownName(path) + QLatin1Char('"');
+}
+
+QString SystemError(int error) {
+  return QString::fromLocal8Bit(std::strerror(error));
+}
+
+bool WriteAll(int fd, const QByteArray &bytes) {
+  for (qsizetype done = 0; done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      return false;
+    done += n;
+  }
+  return true;
+}
+
+mode_t WithRunBits(mode_t mode) {
+  return mode | ((mode & S_IRUSR) ? S_IXUSR : 0) | ((mode & S_IRGRP) ? S_IXGRP : 0) |
+         ((mode & S_IROTH) ? S_IXOTH : 0);
+}
+
+} // namespace
+
+QByteArray NativePathOf(const QString &path) {
+  return EncodeName(path);
+}
+
+bool NativeExists(const QString &path) {
+  struct stat st;
+  return ::stat(NativePathOf(path).constData(), &st) == 0;
+}
+
+bool NativeIsFolder(const QString &path) {
+  struct stat st;
+  return ::stat(NativePathOf(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+QString NativeAbsolutePath(const QString &path) {
+  if (path.startsWith(QLatin1Char('/')))
+    return path;
+  QByteArray folder(4096, Qt::Uninitialized);
+  while (!::getcwd(folder.data(), size_t(folder.size()))) {
+    if (errno != ERANGE)
+      return path;
+    folder.resize(folder.size() * 2);
+  }
+  folder.truncate(qsizetype(std::strlen(folder.constData())));
+  QString absolute = DecodeName(folder);
+  if (!absolute.endsWith(QLatin1Char('/')))
+    absolute += QLatin1Char('/');
+  return absolute + (path.startsWith(QLatin1String("./")) ? path.mid(2) : path);
+}
+
+QString CheckRegularFile(const QString &path, qint64 limit) {
+  struct stat st;
+  if (::stat(NativePathOf(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    return Quoted(path) + QStringLiteral(" is not a regular file");
+  if (st.st_size > limit)
+    return Quoted(path) + QStringLiteral(" is larger than %1 MB").arg(limit >> 20);
+  return {};
+}
+
+WholeFileRead ReadWholeFile(const QString &path, qint64 limit) {
+  WholeFileRead read;
+  const QByteArray native = NativePathOf(path);
+  struct stat st;
+  if (::stat(native.constData(), &st) != 0) {
+    read.missing = errno == ENOENT || errno == ENOTDIR;
+    read.error = read.missing ? Quoted(path) + QStringLiteral(" does not exist")
+                              : QStringLiteral("Cannot open %1: %2").arg(Quoted(path), SystemError(errno));
+    return read;
+  }
+  if (read.error = CheckRegularFile(path, limit); !read.error.isEmpty())
+    return read;
+  // Opened without waiting on a pipe put there since, and checked again once open.
+  const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) {
+    read.error = QStringLiteral("Cannot open %1: %2").arg(Quoted(path), SystemError(errno));
+    return read;
+  }
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    read.error = Quoted(path) + QStringLiteral(" is not a regular file");
+    return read;
+  }
+  read.bytes.reserve(qsizetype(st.st_size));
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0) {
+      read.error = QStringLiteral("Cannot read %1: %2").arg(Quoted(path), SystemError(errno));
+      break;
+    }
+    if (n == 0)
+      break;
+    read.bytes.append(buffer, n);
+    if (read.bytes.size() > limit) { // grew while being read
+      read.bytes.clear();
+      read.error = Quoted(path) + QStringLiteral(" is larger than %1 MB").arg(limit >> 20);
+      break;
+    }
+  }
+  ::close(fd);
+  return read;
+}
+
+QString WriteWholeFileAt(const QString &path, const QByteArray &bytes, bool runnable) {
+  static QAtomicInt counter;
+  const QByteArray native = NativePathOf(path);
+  struct stat old;
+  const bool exists = ::stat(native.constData(), &old) == 0;
+  if (exists && S_ISDIR(old.st_mode))
+    return Quoted(path) + QStringLiteral(" is a folder");
+  const qsizetype slash = native.lastIndexOf('/');
+  const QByteArray folder = native.left(slash + 1);
+  const QByteArray temporary = folder + '.' + native.mid(slash + 1) + ".zr-" +
+                               QByteArray::number(::getpid()) + '-' +
+                               QByteArray::number(counter.fetchAndAddRelaxed(1)) + ".tmp";
+  // Made with the usual permissions (the creation mask applies), never over another file.
+  int fd = ::open(temporary.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
+  const bool inPlace = fd < 0 && exists && (errno == EACCES || errno == EPERM || errno == EROFS) &&
+                       ::access(native.constData(), W_OK) == 0;
+  if (inPlace)
+    fd = ::open(native.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0)
+    return QStringLiteral("Cannot create %1: %2").arg(Quoted(path), SystemError(errno));
+  struct stat made;
+  bool ok = WriteAll(fd, bytes) && ::fstat(fd, &made) == 0;
+  int error = ok ? 0 : errno;
+  if (ok && !inPlace) {
+    const mode_t mode = (exists ? old.st_mode : made.st_mode) & 07777;
+    ok = ::fchmod(fd, runnable ? WithRunBits(mode) : mode) == 0 && ::fdatasync(fd) == 0;
+    error = ok ? 0 : errno;
+  }
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && !inPlace && ::rename(temporary.constData(), native.constData()) != 0) {
+    ok = false;
+    error = errno;
+  }
+  if (!ok) {
+    if (!inPlace)
+      ::unlink(temporary.constData());
+    return QStringLiteral("Cannot write %1: %2").arg(Quoted(path), SystemError(error));
+  }
+  if (inPlace && runnable && ::chmod(native.constData(), WithRunBits(made.st_mode & 07777)) != 0)
+    return QStringLiteral("Cannot make %1 runnable").arg(Quoted(path));
+  return {};
+}
