@@ -5,6 +5,7 @@
 #include <QAtomicInt>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -126,8 +127,14 @@ WholeFileRead ReadWholeFile(const QString &path, qint64 limit) {
 
 QString WriteWholeFileAt(const QString &path, const QByteArray &bytes, bool runnable) {
   static QAtomicInt counter;
-  const QByteArray native = NativePathOf(path);
+  QByteArray native = NativePathOf(path);
+  // A link is written through: the file it points to gets the new content, the link stays.
   struct stat old;
+  if (::lstat(native.constData(), &old) == 0 && S_ISLNK(old.st_mode))
+    if (char *target = ::realpath(native.constData(), nullptr)) {
+      native = target;
+      std::free(target);
+    }
   const bool exists = ::stat(native.constData(), &old) == 0;
   if (exists && S_ISDIR(old.st_mode))
     return Quoted(path) + QStringLiteral(" is a folder");
@@ -138,15 +145,18 @@ QString WriteWholeFileAt(const QString &path, const QByteArray &bytes, bool runn
                                QByteArray::number(counter.fetchAndAddRelaxed(1)) + ".tmp";
   // Made with the usual permissions (the creation mask applies), never over another file.
   int fd = ::open(temporary.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0666);
-  const bool inPlace = fd < 0 && exists && (errno == EACCES || errno == EPERM || errno == EROFS) &&
+  int error = fd < 0 ? errno : 0;
+  const bool inPlace = fd < 0 && exists && (error == EACCES || error == EPERM || error == EROFS) &&
                        ::access(native.constData(), W_OK) == 0;
-  if (inPlace)
+  if (inPlace) {
     fd = ::open(native.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
+    error = fd < 0 ? errno : 0;
+  }
   if (fd < 0)
-    return QStringLiteral("Cannot create %1: %2").arg(Quoted(path), SystemError(errno));
+    return QStringLiteral("Cannot create %1: %2").arg(Quoted(path), SystemError(error));
   struct stat made;
   bool ok = WriteAll(fd, bytes) && ::fstat(fd, &made) == 0;
-  int error = ok ? 0 : errno;
+  error = ok ? 0 : errno;
   if (ok && !inPlace) {
     const mode_t mode = (exists ? old.st_mode : made.st_mode) & 07777;
     ok = ::fchmod(fd, runnable ? WithRunBits(mode) : mode) == 0 && ::fdatasync(fd) == 0;

@@ -33,5 +33,5 @@ QString CheckRegularFile(const QString &path, qint64 limit);
 // its name, so that a reader never sees half a file and a failed write leaves the old one as it was;
 // where the folder takes no new file, an existing file that may be written is written in place. The
 // file keeps the permissions it had (a new one gets the usual ones); runnable adds the run bits to
-// every read bit. Returns an empty text or why it failed.
+// every read bit. A link is written through. Returns an empty text or why it failed.
 QString WriteWholeFileAt(const QString &path, const QByteArray &bytes, bool runnable);

@@ -47,6 +47,19 @@ private slots:
     QCOMPARE(::rmdir(folder.constData()), 0); // nothing else was left in it
   }
 
+  void writeWholeFile_throughLink_keepsTheLink() {
+    QTemporaryDir dir;
+    const QByteArray target = QFile::encodeName(dir.filePath("real.ini"));
+    const QByteArray link = QFile::encodeName(dir.filePath("link.ini"));
+    QCOMPARE(::symlink(target.constData(), link.constData()), 0);
+    QVERIFY(WriteWholeFileAt(DecodeName(target), "old", false).isEmpty());
+    QVERIFY(WriteWholeFileAt(DecodeName(link), "new", false).isEmpty());
+    struct stat st;
+    QCOMPARE(::lstat(link.constData(), &st), 0);
+    QVERIFY(S_ISLNK(st.st_mode));
+    QCOMPARE(ReadWholeFile(DecodeName(target), 100).bytes, QByteArray("new"));
+  }
+
   void readWholeFile_refusesWhatIsNoSmallRegularFile_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("missing");
