@@ -98,8 +98,8 @@ bool SameBytes(const char *a, const char *b, size_t n) {
 }
 
 // When a name may be given to a file (as IsAllowedFileName), writes its bytes (EncodeName) after the names
-// taken and returns its size; else -1.
-qsizetype WriteAllowedName(QStringView name, NameBytes &bytes) {
+// taken and returns its size; else -1. ascii tells whether every character was below 0x80.
+qsizetype WriteAllowedName(QStringView name, NameBytes &bytes, bool &ascii) {
   if (name.isEmpty() || name == u"." || name == u"..")
     return -1;
   const qsizetype n = name.size();
@@ -136,6 +136,7 @@ qsizetype WriteAllowedName(QStringView name, NameBytes &bytes) {
     wide |= c > 0x7F;
     out[k] = char(c);
   }
+  ascii = !wide;
   if (!wide)
     return refused ? -1 : n;
   for (const QChar c : name)
@@ -226,12 +227,12 @@ ConflictReport CheckConflicts(const RenameOptions &options, std::span<const File
   const auto newName = std::make_unique_for_overwrite<NewName[]>(size_t(count));
   const auto oldName = std::make_unique_for_overwrite<OldName[]>(size_t(count));
   size_t moves = 0;
+  const QChar *lastFolderText = nullptr; // the folder of the entry before, by its shared text
+  qint32 lastFolder = -1;
+  qsizetype lastNameAt = 0;
   for (qsizetype i = 0; i < count; ++i) {
-    if (i + qsizetype(kPrefetchAhead) < count) { // the texts of an entry are elsewhere in memory
-      __builtin_prefetch(entries[i + kPrefetchAhead].NativePath.constData());
-      if (i + qsizetype(kPrefetchAhead) < lines.size())
-        __builtin_prefetch(lines.at(i + kPrefetchAhead).constData());
-    }
+    if (i + qsizetype(kPrefetchAhead) < lines.size()) // the text of a line is elsewhere in memory
+      __builtin_prefetch(lines.at(i + kPrefetchAhead).constData());
     const FileListEntry &entry = entries[i];
     LineConflict &c = report.lines[i];
     if (IsExcludedFromRun(options, entry)) {
@@ -247,7 +248,8 @@ ConflictReport CheckConflicts(const RenameOptions &options, std::span<const File
       c = LineConflict::Unchanged;
       continue;
     }
-    const qsizetype size = IsDrive(entry) ? -1 : WriteAllowedName(name, newNames);
+    bool ascii = false;
+    const qsizetype size = IsDrive(entry) ? -1 : WriteAllowedName(name, newNames, ascii);
     if (size < 0) {
       c = LineConflict::NotAllowed;
       continue;
@@ -260,14 +262,29 @@ ConflictReport CheckConflicts(const RenameOptions &options, std::span<const File
       oldPath = madePaths.back();
     }
     qsizetype nameAt;
-    const qint32 oldFolder = folders.Of(oldPath, nameAt);
+    qint32 oldFolder;
+    // Entries listed from one folder share the text of their folder, and their paths start with
+    // its bytes: the path itself is not read for them.
+    const QString &folderText = entry.SubItems[SubFolder];
+    if (!made && !folderText.isEmpty() && folderText.constData() == lastFolderText &&
+        oldPath.size() > lastNameAt) {
+      oldFolder = lastFolder;
+      nameAt = lastNameAt;
+    } else {
+      oldFolder = folders.Of(oldPath, nameAt);
+      lastFolderText = made ? nullptr : folderText.constData();
+      lastFolder = oldFolder;
+      lastNameAt = nameAt;
+    }
     qint32 newFolder = oldFolder;
     if (made) {
       madePaths.push_back(NativeFolderOf(entry));
       newFolder = folders.Of(madePaths.back());
     }
     const QByteArrayView bytes = newNames.View(newNames.size(), size_t(size));
-    if (oldFolder == newFolder && oldPath.sliced(nameAt) == bytes) {
+    // A new name of ASCII only that differs from the caption differs from the bytes of the old name
+    // too (any other character of the caption has bytes beyond ASCII).
+    if (oldFolder == newFolder && !(ascii && !made) && oldPath.sliced(nameAt) == bytes) {
       c = LineConflict::Unchanged;
       continue;
     }
