@@ -70,36 +70,41 @@ QString NativeAbsolutePath(const QString &path) {
   return absolute + (path.startsWith(QLatin1String("./")) ? path.mid(2) : path);
 }
 
-QString CheckRegularFile(const QString &path, qint64 limit) {
-  struct stat st;
-  if (::stat(NativePathOf(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+namespace {
+
+// Why an item of that status is not a regular file of at most limit bytes, or an empty text.
+QString RegularFileProblem(const QString &path, const struct stat &st, qint64 limit) {
+  if (!S_ISREG(st.st_mode))
     return Quoted(path) + QStringLiteral(" is not a regular file");
   if (st.st_size > limit)
     return Quoted(path) + QStringLiteral(" is larger than %1 MB").arg(limit >> 20);
   return {};
 }
 
+} // namespace
+
+QString CheckRegularFile(const QString &path, qint64 limit) {
+  struct stat st;
+  if (::stat(NativePathOf(path).constData(), &st) != 0)
+    return Quoted(path) + QStringLiteral(" is not a regular file");
+  return RegularFileProblem(path, st, limit);
+}
+
 WholeFileRead ReadWholeFile(const QString &path, qint64 limit) {
   WholeFileRead read;
-  const QByteArray native = NativePathOf(path);
-  struct stat st;
-  if (::stat(native.constData(), &st) != 0) {
+  // Opened without waiting on a pipe, then looked at as what was opened.
+  const int fd = ::open(NativePathOf(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) {
     read.missing = errno == ENOENT || errno == ENOTDIR;
     read.error = read.missing ? Quoted(path) + QStringLiteral(" does not exist")
                               : QStringLiteral("Cannot open %1: %2").arg(Quoted(path), SystemError(errno));
     return read;
   }
-  if (read.error = CheckRegularFile(path, limit); !read.error.isEmpty())
-    return read;
-  // Opened without waiting on a pipe put there since, and checked again once open.
-  const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) {
-    read.error = QStringLiteral("Cannot open %1: %2").arg(Quoted(path), SystemError(errno));
-    return read;
-  }
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  struct stat st;
+  read.error = ::fstat(fd, &st) != 0 ? Quoted(path) + QStringLiteral(" is not a regular file")
+                                     : RegularFileProblem(path, st, limit);
+  if (!read.error.isEmpty()) {
     ::close(fd);
-    read.error = Quoted(path) + QStringLiteral(" is not a regular file");
     return read;
   }
   read.bytes.reserve(qsizetype(st.st_size));

@@ -28,19 +28,16 @@ QStringList TextListLinesFromBytes(const QByteArray &bytes) {
 }
 
 TextList::LoadResult TextList::Load(const QString &path) {
-  if (!NativeExists(path) || NativeIsFolder(path))
-    return {LoadOutcome::Missing, QStringLiteral("\"%1\" does not exist").arg(ShownName(path))};
-  if (const QString refused = CheckInputFile(path); !refused.isEmpty())
-    return {LoadOutcome::Unreadable, refused};
-  m_lines.clear();
-  m_caption = path;
   const WholeFileRead read = ReadWholeFile(path, kMaxInputFileSize);
+  if (read.missing || (!read.error.isEmpty() && NativeIsFolder(path)))
+    return {LoadOutcome::Missing, QStringLiteral("\"%1\" does not exist").arg(ShownName(path))};
+  if (!read.error.isEmpty() && read.bytes.isEmpty()) // the list as it was stays
+    return {LoadOutcome::Unreadable, read.error};
+  m_caption = path;
   if (read.error.isEmpty()) {
     m_lines = TextListLinesFromBytes(read.bytes);
     return {};
   }
-  if (read.bytes.isEmpty())
-    return {LoadOutcome::Unreadable, read.error};
   // Keep the whole lines read so far.
   const qsizetype lastBreak = qMax(read.bytes.lastIndexOf('\n'), read.bytes.lastIndexOf('\r'));
   m_lines = TextListLinesFromBytes(read.bytes.left(lastBreak + 1));

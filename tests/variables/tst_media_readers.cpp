@@ -1,5 +1,6 @@
 // The media module loaded by path: the built module reads photos and music, anything else is refused with
 // the loader's reason, and a module that cannot be loaded leaves the variables empty with one message.
+#include "support_expand.h"
 #include "support_metadata_files.h"
 #include "variables/media_readers.h"
 #include "variables/variable_expander.h"
@@ -23,11 +24,7 @@ class TestMediaReaders : public QObject {
     FileListEntry entry;
     entry.Caption = path.section(u'/', -1);
     entry.SubItems[SubFullPath] = path;
-    RenameOptions options;
-    RefreshRunState state;
-    ExpansionContext context{options, state, 0, QString()};
-    VariableExpander expander;
-    return expander.WriteTextExtended(entry, text, context);
+    return ExpandFor(entry, text);
   }
 
 private slots:

@@ -1,5 +1,6 @@
 // Content variables on files built byte by byte: picture sizes and colours, music tags, page titles,
 // cartridge titles; each read afresh from the file the entry names.
+#include "support_expand.h"
 #include "variables/variable_expander.h"
 
 #include <QFile>
@@ -123,13 +124,7 @@ class TestVariableContent : public QObject {
     return path;
   }
 
-  static QString Expand(const FileListEntry &entry, const QString &text) {
-    RenameOptions options;
-    RefreshRunState state;
-    ExpansionContext context{options, state, 0, QString()};
-    VariableExpander expander;
-    return expander.WriteTextExtended(entry, text, context);
-  }
+  static QString Expand(const FileListEntry &entry, const QString &text) { return ExpandFor(entry, text); }
 
 private slots:
   void initTestCase() { QVERIFY(m_dir.isValid()); }
