@@ -137,7 +137,7 @@ void AppCore::SyncPreview() {
     // What a run would do with every line, known with every refresh (the one place it is asked).
     std::vector<LineConflict> conflicts;
     if (preview.PreviewValid)
-      conflicts = CheckConflicts(m_options, m_list->Entries(), preview.lZelvoList, m_folderNames).lines;
+      conflicts = CheckConflicts(m_options, m_list->Entries(), preview, m_folderNames).lines;
     (void)m_preview->SetLines(preview.lZelvoList, preview.PreviewValid, std::move(conflicts));
     emit PreviewChanged();
   }

@@ -1,5 +1,6 @@
 #include "engine/folder_names.h"
 
+#include <algorithm>
 #include <sys/stat.h>
 
 void NameTable::Grow() {
@@ -32,7 +33,7 @@ bool Same(const timespec &a, const timespec &b) {
 
 } // namespace
 
-const NameTable *FolderNameCache::Names(const QByteArray &folder, bool read, FileSystemCalls &calls) {
+const ListedNames *FolderNameCache::Names(const QByteArray &folder, bool read, FileSystemCalls &calls) {
   auto it = m_folders.find(folder);
   if (it == m_folders.end() && !read)
     return nullptr;
@@ -44,7 +45,7 @@ const NameTable *FolderNameCache::Names(const QByteArray &folder, bool read, Fil
     kept.asked = true;
     if (known && kept.trusted && kept.device == st.st_dev && kept.inode == st.st_ino &&
         Same(kept.modified, st.st_mtim) && Same(kept.changed, st.st_ctim))
-      return kept.ignoresCase ? nullptr : &kept.names;
+      return kept.ignoresCase ? nullptr : &kept.listing;
     if (!read) {
       m_folders.erase(it);
       return nullptr;
@@ -69,7 +70,7 @@ const NameTable *FolderNameCache::Names(const QByteArray &folder, bool read, Fil
     settled.tv_sec += kSettledAfterSeconds;
     kept.trusted = Before(settled, now);
   }
-  return kept.ignoresCase ? nullptr : &kept.names;
+  return kept.ignoresCase ? nullptr : &kept.listing;
 }
 
 void FolderNameCache::ForgetUnasked() {
@@ -96,16 +97,22 @@ bool FolderNameCache::ReadFolder(const QByteArray &folder, Folder &kept, FileSys
                                           });
   if (error != 0)
     return false;
-  kept.names = NameTable(qsizetype(ends.size()));
+  NameTable &names = kept.listing.names;
+  std::vector<quint32> &hashes = kept.listing.hashes;
+  names = NameTable(qsizetype(ends.size()));
+  hashes.reserve(ends.size());
   size_t start = 0;
   for (const size_t end : ends) {
     const QByteArrayView name(bytes.data() + start, qsizetype(end - start));
-    kept.names.Add(0, name, NameHash(name));
+    const size_t hash = NameHash(name);
+    names.Add(0, name, hash);
+    hashes.push_back(quint32(hash));
     start = end;
   }
-  kept.ignoresCase = IgnoresCase(folder, kept.names, calls);
+  std::sort(hashes.begin(), hashes.end());
+  kept.ignoresCase = IgnoresCase(folder, names, calls);
   if (kept.ignoresCase) {
-    kept.names = NameTable();
+    kept.listing = ListedNames();
     kept.bytes = {};
   }
   return true;

@@ -72,6 +72,15 @@ public:
   qsizetype Find(qint32 folder, QByteArrayView name, size_t hash) const {
     return qsizetype(m_slots[Probe(Mixed(folder, hash), folder, name)].name) - 1;
   }
+  // Whether a name of this hash may be in the folder: false means it is not, without reading a name.
+  bool MayHold(qint32 folder, size_t hash) const {
+    const quint32 h = Mixed(folder, hash);
+    const size_t mask = m_slots.size() - 1;
+    for (size_t s = h & mask; m_slots[s].name != 0; s = (s + 1) & mask)
+      if (m_slots[s].hash == h)
+        return true;
+    return false;
+  }
   // Asks for the slot a name would start from, ahead of Add or Find.
   void Prefetch(qint32 folder, size_t hash) const {
     __builtin_prefetch(&m_slots[Mixed(folder, hash) & (m_slots.size() - 1)]);
@@ -113,6 +122,12 @@ private:
   std::vector<Slot> m_slots; // a power of two, at most half full
 };
 
+// The names a folder lists, with their hashes (the low 32 bits of NameHash) in increasing order.
+struct ListedNames {
+  NameTable names;
+  std::vector<quint32> hashes;
+};
+
 // What the conflict checks of one window have read of each folder, kept for the next check (the
 // preview refreshes): a folder is read again only when it has changed since. Whether it changed is
 // told by its modification time, which is trusted once the folder has been left alone for a while
@@ -126,12 +141,16 @@ public:
   qsizetype ReadFrom() const { return m_readFrom; }
   // The hash of a name for the tables of this cache.
   size_t NameHash(QByteArrayView name) const { return HashName(name, m_seed); }
+  size_t Seed() const { return m_seed; }
+  // Working memory of the checks, kept from one to the next so that a check on every keystroke
+  // does not take fresh pages from the system each time.
+  std::vector<quint32> &Scratch() { return m_scratch; }
 
   // The names the folder (a native path ending with "/", or empty for the current folder) lists:
   // kept from an earlier read while the folder is unchanged, else read now when read is true. Null
   // when not read, when the folder cannot be read, and where the folder ignores letter case (so
   // that a name must be looked up as such).
-  const NameTable *Names(const QByteArray &folder, bool read, FileSystemCalls &calls);
+  const ListedNames *Names(const QByteArray &folder, bool read, FileSystemCalls &calls);
   // Forgets the folders not asked about since the last call.
   void ForgetUnasked();
 
@@ -144,7 +163,7 @@ private:
     bool ignoresCase = false; // names are not kept then
     bool asked = true;
     std::vector<char> bytes; // every name, one after another
-    NameTable names;         // views of bytes
+    ListedNames listing;     // views of bytes
   };
   bool ReadFolder(const QByteArray &folder, Folder &kept, FileSystemCalls &calls) const;
   bool IgnoresCase(const QByteArray &folder, const NameTable &names, FileSystemCalls &calls) const;
@@ -152,4 +171,5 @@ private:
   qsizetype m_readFrom;
   size_t m_seed = QHashSeed::globalSeed();
   std::map<QByteArray, Folder> m_folders; // nodes stay put, so the names handed out do
+  std::vector<quint32> m_scratch;
 };

@@ -1,6 +1,8 @@
 #include "engine/rename_conflicts.h"
 
 #include "engine/folder_names.h"
+#include "engine/folder_numbers.h"
+#include "engine/line_keys.h"
 #include "engine/rename_run.h"
 #include "platform/name_codec.h"
 
@@ -8,12 +10,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <deque>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 QString ConflictText(LineConflict conflict) {
   switch (conflict) {
@@ -39,157 +39,6 @@ namespace {
 
 // How many lines ahead the table slots of a line are asked for, so that they are at hand in time.
 constexpr size_t kPrefetchAhead = 16;
-
-bool EndsWithDot(const QString &text) {
-  return !text.isEmpty() && text.back() == u'.';
-}
-
-// The name a line gives on disk, as NameOnDisk, without a copy.
-QStringView NameOfLine(const QString &line, const QString &oldName) {
-  if (EndsWithDot(line) && !EndsWithDot(oldName))
-    return QStringView(line).chopped(1);
-  return line;
-}
-
-bool IsDrive(const FileListEntry &entry) {
-  const QString &kind = entry.SubItem(SubKind);
-  return kind.size() == 3 && kind == QLatin1String("drv");
-}
-
-// New names, one after another, written in place.
-class NameBytes {
-public:
-  explicit NameBytes(size_t expected)
-      : m_bytes(std::make_unique_for_overwrite<char[]>(expected)), m_capacity(expected) {}
-  // Room for at least n more bytes after the names taken.
-  char *Room(size_t n) {
-    if (m_used + n > m_capacity) {
-      m_capacity = std::max(m_capacity * 2, m_used + n);
-      auto bigger = std::make_unique_for_overwrite<char[]>(m_capacity);
-      std::memcpy(bigger.get(), m_bytes.get(), m_used);
-      m_bytes = std::move(bigger);
-    }
-    return m_bytes.get() + m_used;
-  }
-  void Took(size_t n) { m_used += n; }
-  size_t size() const { return m_used; }
-  QByteArrayView View(size_t at, size_t n) const { return QByteArrayView(m_bytes.get() + at, qsizetype(n)); }
-
-private:
-  std::unique_ptr<char[]> m_bytes;
-  size_t m_capacity;
-  size_t m_used = 0;
-};
-
-// Whether two byte strings of n bytes each are the same; paths of a folder mostly are.
-bool SameBytes(const char *a, const char *b, size_t n) {
-  if (n < 8)
-    return std::memcmp(a, b, n) == 0;
-  quint64 x, y;
-  for (size_t k = 0; k + 8 < n; k += 8) {
-    std::memcpy(&x, a + k, 8);
-    std::memcpy(&y, b + k, 8);
-    if (x != y)
-      return false;
-  }
-  std::memcpy(&x, a + n - 8, 8);
-  std::memcpy(&y, b + n - 8, 8);
-  return x == y;
-}
-
-// When a name may be given to a file (as IsAllowedFileName), writes its bytes (EncodeName) after the names
-// taken and returns its size; else -1. ascii tells whether every character was below 0x80.
-qsizetype WriteAllowedName(QStringView name, NameBytes &bytes, bool &ascii) {
-  if (name.isEmpty() || name == u"." || name == u"..")
-    return -1;
-  const qsizetype n = name.size();
-  const char16_t *in = name.utf16();
-  char *out = bytes.Room(size_t(n) * 3);
-  // Plain ASCII is copied as it is looked at: any character below 0x20, "/" or 0x7F refuses the
-  // name; any beyond 0x7F sends it the long way.
-  bool refused = false, wide = false;
-  qsizetype k = 0;
-#ifdef __SSE2__
-  if (n >= 8) {
-    // Eight at a time, the last eight overlapping those before.
-    __m128i low = _mm_setzero_si128(), high = _mm_setzero_si128();
-    for (qsizetype at = 0;; at += 8) {
-      at = std::min(at, n - 8);
-      const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i *>(in + at));
-      low = _mm_or_si128(low, _mm_subs_epu16(_mm_set1_epi16(0x20), c)); // not 0 where c < 0x20
-      low = _mm_or_si128(low, _mm_cmpeq_epi16(c, _mm_set1_epi16('/')));
-      low = _mm_or_si128(low, _mm_cmpeq_epi16(c, _mm_set1_epi16(0x7F)));
-      high = _mm_or_si128(high, _mm_subs_epu16(c, _mm_set1_epi16(0x7F))); // not 0 where c > 0x7F
-      _mm_storel_epi64(reinterpret_cast<__m128i *>(out + at), _mm_packus_epi16(c, c));
-      if (at + 8 == n)
-        break;
-    }
-    const __m128i zero = _mm_setzero_si128();
-    refused = _mm_movemask_epi8(_mm_cmpeq_epi8(low, zero)) != 0xFFFF;
-    wide = _mm_movemask_epi8(_mm_cmpeq_epi8(high, zero)) != 0xFFFF;
-    k = n;
-  }
-#endif
-  for (; k < n; ++k) {
-    const char16_t c = in[k];
-    refused |= c < 0x20 || c == u'/' || c == 0x7F;
-    wide |= c > 0x7F;
-    out[k] = char(c);
-  }
-  ascii = !wide;
-  if (!wide)
-    return refused ? -1 : n;
-  for (const QChar c : name)
-    if (c == u'/' || c.unicode() < 0x20 || c.unicode() == 0x7F)
-      return -1;
-  const QByteArray encoded = EncodeName(name);
-  std::memcpy(out, encoded.constData(), size_t(encoded.size()));
-  return encoded.size();
-}
-
-// Numbers the folders of a check, most often the same one entry after entry, and counts the new
-// names in each.
-class FolderNumbers {
-public:
-  // The number of the folder of a path; nameAt tells where the name starts.
-  qint32 Of(QByteArrayView path, qsizetype &nameAt) {
-    if (m_last >= 0) {
-      const QByteArrayView last = m_paths[size_t(m_last)];
-      if (path.size() > last.size() && SameBytes(last.data(), path.data(), size_t(last.size())) &&
-          !std::memchr(path.data() + last.size(), '/', size_t(path.size() - last.size()))) {
-        nameAt = last.size();
-        return m_last;
-      }
-    }
-    const char *slash = static_cast<const char *>(::memrchr(path.data(), '/', size_t(path.size())));
-    nameAt = slash ? slash - path.data() + 1 : 0;
-    return Of(path.first(nameAt));
-  }
-  qint32 Of(QByteArrayView folder) {
-    if (m_last >= 0) {
-      const QByteArrayView last = m_paths[size_t(m_last)];
-      if (last.size() == folder.size() && SameBytes(last.data(), folder.data(), size_t(last.size())))
-        return m_last;
-    }
-    const auto it = m_numbers.constFind(folder);
-    if (it != m_numbers.cend())
-      return m_last = it.value();
-    m_last = qint32(m_paths.size());
-    m_paths.push_back(folder);
-    m_newNames.push_back(0);
-    m_numbers.insert(folder, m_last);
-    return m_last;
-  }
-  QByteArrayView Path(qint32 number) const { return m_paths[size_t(number)]; }
-  qsizetype size() const { return qsizetype(m_paths.size()); }
-  qsizetype &NewNames(qint32 number) { return m_newNames[size_t(number)]; }
-
-private:
-  std::vector<QByteArrayView> m_paths; // views of paths that outlive the check
-  std::vector<qsizetype> m_newNames;
-  QHash<QByteArrayView, qint32> m_numbers;
-  qint32 m_last = -1;
-};
 
 // The entries that would move, one position each: the new name (in the bytes of all new names) is
 // what the first passes look at, the old name only where names may be held by other entries.
@@ -303,8 +152,9 @@ ConflictReport CheckConflicts(const RenameOptions &options, std::span<const File
   std::vector<const NameTable *> listed(size_t(folders.size()), nullptr);
   for (qint32 f = 0; f < qint32(folders.size()); ++f)
     if (folders.NewNames(f) > 0)
-      listed[size_t(f)] = folderNames.Names(folders.Path(f).toByteArray(),
-                                            folders.NewNames(f) >= folderNames.ReadFrom(), calls);
+      if (const ListedNames *listing = folderNames.Names(
+              folders.Path(f).toByteArray(), folders.NewNames(f) >= folderNames.ReadFrom(), calls))
+        listed[size_t(f)] = &listing->names;
 
   // The first line to want each new name (the others would fail), and whether a listed folder
   // holds the name.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/folder_names.h"
+#include "engine/preview.h"
 #include "engine/rename_options.h"
 #include "explorer/file_list_entry.h"
 #include "platform/safe_rename.h"
@@ -44,4 +45,10 @@ ConflictReport CheckConflicts(const RenameOptions &options, std::span<const File
 // folderNames for the next check, which reads a folder again only when it has changed.
 ConflictReport CheckConflicts(const RenameOptions &options, std::span<const FileListEntry> entries,
                               const QStringList &lines, FolderNameCache &folderNames,
+                              FileSystemCalls &calls = SystemFileSystemCalls());
+// The same for a preview whose refresh keyed its lines (RefreshSources::keyLines): where every
+// folder with new names is read and no new name is held on disk, only the keys are read, not the
+// lines; anything else is checked from the lines as above.
+ConflictReport CheckConflicts(const RenameOptions &options, std::span<const FileListEntry> entries,
+                              const Preview &preview, FolderNameCache &folderNames,
                               FileSystemCalls &calls = SystemFileSystemCalls());

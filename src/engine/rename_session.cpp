@@ -23,8 +23,9 @@ RenameSession::RenameSession(RenameOptions &options, TZelvoRenameFileListView &l
 
 QString RenameSession::UpdateAll() {
   ++m_refreshCount;
-  m_lastRefreshError = ::UpdateAll(
-      {m_options, m_list.Entries(), m_list.Directory(), m_expansion, m_previewTexts}, m_preview, m_state);
+  m_lastRefreshError =
+      ::UpdateAll({m_options, m_list.Entries(), m_list.Directory(), m_expansion, m_previewTexts, true},
+                  m_preview, m_state);
   return m_lastRefreshError;
 }
 
@@ -95,6 +96,7 @@ bool RenameSession::EditInPlace(int index, QString &text) {
   }
   if (index < m_preview.lZelvoList.size())
     m_preview.lZelvoList[index] = text;
+  m_preview.Keys.keys.clear(); // they are of the lines before
   UpdateAll();
   return true;
 }

@@ -1,6 +1,7 @@
 // Files made and entries listed by the bytes of their paths, for the tests of renames on disk.
 #pragma once
 
+#include "engine/preview.h"
 #include "explorer/file_list_entry.h"
 #include "platform/name_codec.h"
 
@@ -20,6 +21,23 @@ inline FileListEntry Entry(const QByteArray &folder, const QByteArray &name) {
   QFileInfo info(QFile::decodeName(folder + name));
   e.SubItems[SubKind] = info.isDir() ? QStringLiteral("dir") : QStringLiteral("file");
   return e;
+}
+
+// The lines with their keys, as a refresh of the window makes them; entries of one folder share its
+// text, as the file list lists them.
+inline Preview KeyedPreview(std::vector<FileListEntry> &entries, const QStringList &lines,
+                            const RenameOptions &options = RenameOptions()) {
+  for (size_t i = 1; i < entries.size(); ++i)
+    if (entries[i].SubItems[SubFolder] == entries[i - 1].SubItems[SubFolder])
+      entries[i].SubItems[SubFolder] = entries[i - 1].SubItems[SubFolder];
+  Preview preview;
+  preview.lZelvoList = lines;
+  preview.PreviewValid = true;
+  preview.Keys.seed = QHashSeed::globalSeed();
+  NameBytes scratch(64);
+  for (qsizetype i = 0; i < lines.size() && i < qsizetype(entries.size()); ++i)
+    AddLineKey(preview.Keys, options, entries[size_t(i)], lines.at(i), scratch);
+  return preview;
 }
 
 // Made by the bytes of the path, so that names that are not valid UTF-8 work too.

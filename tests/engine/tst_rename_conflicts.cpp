@@ -19,7 +19,8 @@ struct Way {
   int padding;        // extra entries of the run, each with a free new name
   qsizetype readFrom; // new names from which a folder is read whole
 };
-const Way kWays[] = {{"name by name", 0, 64}, {"many names", 80, 64}, {"kept names", 0, 1}};
+const Way kWays[] = {
+    {"name by name", 0, 64}, {"many names", 80, 64}, {"kept names", 0, 1}, {"many parts", 600, 1}};
 
 // One letter per line: . ok, S same, T taken, N not allowed, U unchanged, X excluded.
 QString Letters(const ConflictReport &report, qsizetype lines) {
@@ -110,10 +111,19 @@ private slots:
         entries.push_back(Entry(folder, "p" + QByteArray::number(i)));
         allLines << QStringLiteral("q%1.").arg(i);
       }
+      RenameOptions options;
+      options.cViewFolders = true;
+      const qsizetype failing = expected.count('S') + expected.count('T') + expected.count('N');
       FolderNameCache names(way.readFrom);
-      const ConflictReport report = CheckConflicts(RenameOptions(), entries, allLines, names);
+      const ConflictReport report = CheckConflicts(options, entries, allLines, names);
       QVERIFY2(Letters(report, lines.size()) == expected, way.name);
-      QCOMPARE(report.failing, qsizetype(expected.count('S') + expected.count('T') + expected.count('N')));
+      QCOMPARE(report.failing, failing);
+      // From the keys of the lines, as the window checks on every refresh.
+      FolderNameCache keyedNames(way.readFrom);
+      const ConflictReport keyed =
+          CheckConflicts(options, entries, KeyedPreview(entries, allLines, options), keyedNames);
+      QVERIFY2(Letters(keyed, lines.size()) == expected, way.name);
+      QCOMPARE(keyed.failing, failing);
     }
   }
 

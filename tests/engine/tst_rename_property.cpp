@@ -111,7 +111,12 @@ private slots:
       // The same told from the folder read whole, as for many new names.
       FolderNameCache readWhole(1);
       const ConflictReport predictedRead = CheckConflicts(RenameOptions(), entries, lines, readWhole);
-      if (predictedRead.lines != predicted.lines)
+      // And from the keys of the lines, as on every refresh of the window.
+      FolderNameCache keyedNames(1);
+      const ConflictReport predictedKeyed =
+          CheckConflicts(RenameOptions(), entries, KeyedPreview(entries, lines), keyedNames);
+      if (predictedRead.lines != predicted.lines || predictedKeyed.lines != predicted.lines ||
+          predictedKeyed.failing != predicted.failing)
         ++mispredictions;
       const RenameRunResult run = RenameAllEntries(RenameOptions(), entries, lines, calls);
       std::map<QByteArray, QByteArray> after = Disk(folder);
