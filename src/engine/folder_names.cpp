@@ -1,6 +1,5 @@
 #include "engine/folder_names.h"
 
-#include <algorithm>
 #include <sys/stat.h>
 
 void NameTable::Grow() {
@@ -97,19 +96,20 @@ bool FolderNameCache::ReadFolder(const QByteArray &folder, Folder &kept, FileSys
                                           });
   if (error != 0)
     return false;
-  NameTable &names = kept.listing.names;
-  std::vector<quint32> &hashes = kept.listing.hashes;
+  ListedNames &listing = kept.listing;
+  NameTable &names = listing.names;
   names = NameTable(qsizetype(ends.size()));
-  hashes.reserve(ends.size());
+  while ((size_t(1) << listing.wordBits) * 2 < ends.size()) // 32 bits of filter for each name
+    ++listing.wordBits;
+  listing.words.assign(size_t(1) << listing.wordBits, 0);
   size_t start = 0;
   for (const size_t end : ends) {
     const QByteArrayView name(bytes.data() + start, qsizetype(end - start));
     const size_t hash = NameHash(name);
     names.Add(0, name, hash);
-    hashes.push_back(quint32(hash));
+    listing.Filter(quint32(hash));
     start = end;
   }
-  std::sort(hashes.begin(), hashes.end());
   kept.ignoresCase = IgnoresCase(folder, names, calls);
   if (kept.ignoresCase) {
     kept.listing = ListedNames();

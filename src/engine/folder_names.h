@@ -122,10 +122,26 @@ private:
   std::vector<Slot> m_slots; // a power of two, at most half full
 };
 
-// The names a folder lists, with their hashes (the low 32 bits of NameHash) in increasing order.
+// The names a folder lists, with a filter of their hashes (the low 32 bits of NameHash) that tells
+// most names the folder does not list apart without a look at the table: two bits of one word for
+// each name, the word chosen by the high bits of the hash (so that names looked up in the order of
+// their hashes read the words in order).
 struct ListedNames {
   NameTable names;
-  std::vector<quint32> hashes;
+  std::vector<quint64> words{0};
+  int wordBits = 0; // words.size() is 1 << wordBits
+
+  void Filter(quint32 hash) { words[WordOf(hash)] |= Mask(hash); }
+  bool MayList(quint32 hash) const {
+    const quint64 mask = Mask(hash);
+    return (words[WordOf(hash)] & mask) == mask;
+  }
+
+private:
+  size_t WordOf(quint32 hash) const { return wordBits == 0 ? 0 : hash >> (32 - wordBits); }
+  static quint64 Mask(quint32 hash) {
+    return (quint64(1) << (hash & 63)) | (quint64(1) << ((hash >> 6) & 63));
+  }
 };
 
 // What the conflict checks of one window have read of each folder, kept for the next check (the
@@ -144,7 +160,7 @@ public:
   size_t Seed() const { return m_seed; }
   // Working memory of the checks, kept from one to the next so that a check on every keystroke
   // does not take fresh pages from the system each time.
-  std::vector<quint32> &Scratch() { return m_scratch; }
+  std::vector<quint64> &Scratch() { return m_scratch; }
 
   // The names the folder (a native path ending with "/", or empty for the current folder) lists:
   // kept from an earlier read while the folder is unchanged, else read now when read is true. Null
@@ -171,5 +187,5 @@ private:
   qsizetype m_readFrom;
   size_t m_seed = QHashSeed::globalSeed();
   std::map<QByteArray, Folder> m_folders; // nodes stay put, so the names handed out do
-  std::vector<quint32> m_scratch;
+  std::vector<quint64> m_scratch;
 };

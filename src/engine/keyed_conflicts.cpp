@@ -10,39 +10,45 @@
 
 namespace {
 
-// Lines per part of the check from keys: the new names of one part and the names on disk that fall
-// in it are looked at in a table small enough to stay in the processor's nearest caches.
-constexpr qsizetype kLinesPerPart = 512;
-
 quint32 FolderHash(qint32 folder, quint32 hash) {
   return hash ^ (quint32(folder) * 0x9E3779B9u);
 }
 
 // The check from the keys of the lines, for the plain case; nothing when the case is not plain.
 std::optional<ConflictReport> CheckByKeys(std::span<const FileListEntry> entries, const QStringList &lines,
-                                          const std::vector<LineKey> &keys, FolderNameCache &folderNames,
+                                          const LineKeys &lineKeys, FolderNameCache &folderNames,
                                           FileSystemCalls &calls) {
+  const std::vector<LineKey> &keys = lineKeys.keys;
   const qsizetype count = qsizetype(entries.size());
-  const qsizetype keyed = std::min(count, qsizetype(keys.size()));
+  const qsizetype keyed = qsizetype(keys.size());
+  const int bits = lineKeys.partBits;
+  if (keyed > count || lineKeys.partSizes.size() != size_t(1) << bits)
+    return std::nullopt;
   ConflictReport report;
   report.lines.assign(size_t(count), LineConflict::None);
   for (qsizetype i = keyed; i < count; ++i)
     report.lines[size_t(i)] = LineConflict::NoLine;
-  // Parts by the high bits of the hashes, so that the names of a folder in one part are a run of its
-  // sorted hashes.
-  int bits = 0;
-  while ((qsizetype(1) << bits) * kLinesPerPart < keyed)
-    ++bits;
-  auto partOf = [bits](quint32 hash) { return bits == 0 ? 0u : hash >> (32 - bits); };
-  std::vector<quint32> partStart((size_t(1) << bits) + 1, 0);
+  // The moving lines by part (the high bits of their hashes, so that the names of a folder in one
+  // part are a run of its sorted hashes), each as its hash and line, in the order of the lines.
+  std::vector<quint32> partStart(lineKeys.partSizes.size() + 1, 0);
+  for (size_t p = 0; p < lineKeys.partSizes.size(); ++p)
+    partStart[p + 1] = partStart[p] + lineKeys.partSizes[p];
+  std::vector<quint64> &moves = folderNames.Scratch();
+  moves.resize(size_t(partStart.back()));
+  std::vector<quint32> fill(partStart.begin(), partStart.end() - 1);
 
   // The folder of every run of entries sharing their folder text, from the first that moves.
   FolderNumbers folders;
-  std::vector<qint32> runFolder;
+  struct MoveRun {
+    quint32 firstLine; // its first moving line
+    qint32 folder;
+  };
+  std::vector<MoveRun> moveRuns;
+  qint32 folder = -1;
   for (qsizetype i = 0; i < keyed; ++i) {
     const LineKey &k = keys[size_t(i)];
-    if (k.runStart || i == 0)
-      runFolder.push_back(-1);
+    if (k.runStart)
+      folder = -1;
     switch (k.state) {
     case LineKeyState::Move:
       break;
@@ -59,18 +65,21 @@ std::optional<ConflictReport> CheckByKeys(std::span<const FileListEntry> entries
     case LineKeyState::Made:
       return std::nullopt;
     }
-    qint32 &folder = runFolder.back();
     if (folder < 0) {
       qsizetype nameAt;
       folder = folders.Of(entries[size_t(i)].NativePath, nameAt);
+      moveRuns.push_back({quint32(i), folder});
     }
     ++folders.NewNames(folder);
-    ++partStart[partOf(k.hash) + 1];
+    quint32 &at = fill[KeyPart(k.hash, bits)];
+    if (at == partStart[KeyPart(k.hash, bits) + 1])
+      return std::nullopt; // the counts are not of these keys
+    moves[at++] = (quint64(k.hash) << 32) | quint64(i);
   }
-  // Every folder with new names read; the names of one that has not many more than it gets new
-  // ones go through the parts' tables, the others' are looked up.
+  if (fill != std::vector<quint32>(partStart.begin() + 1, partStart.end()))
+    return std::nullopt;
+  // Every folder with new names read.
   std::vector<const ListedNames *> listed(size_t(folders.size()), nullptr);
-  std::vector<qint32> passing; // folders whose names go through the tables
   for (qint32 f = 0; f < qint32(folders.size()); ++f) {
     if (folders.NewNames(f) == 0)
       continue;
@@ -78,38 +87,20 @@ std::optional<ConflictReport> CheckByKeys(std::span<const FileListEntry> entries
                                           folders.NewNames(f) >= folderNames.ReadFrom(), calls);
     if (!listed[size_t(f)])
       return std::nullopt; // its names are looked up one by one
-    if (qsizetype(listed[size_t(f)]->hashes.size()) <= 4 * folders.NewNames(f))
-      passing.push_back(f);
-  }
-  std::vector<char> passes(size_t(folders.size()), 0);
-  for (const qint32 f : passing)
-    passes[size_t(f)] = 1;
-
-  // The moving lines by part, each as its hash, folder and line, in the order of the lines.
-  for (size_t p = 1; p < partStart.size(); ++p)
-    partStart[p] += partStart[p - 1];
-  std::vector<quint32> &moves = folderNames.Scratch();
-  moves.resize(size_t(partStart.back()) * 3);
-  {
-    std::vector<quint32> fill(partStart.begin(), partStart.end() - 1);
-    qsizetype run = -1;
-    qint32 folder = -1;
-    for (qsizetype i = 0; i < keyed; ++i) {
-      const LineKey &k = keys[size_t(i)];
-      if (k.runStart || i == 0)
-        folder = runFolder[size_t(++run)];
-      if (k.state != LineKeyState::Move)
-        continue;
-      quint32 *m = &moves[size_t(fill[partOf(k.hash)]++) * 3];
-      m[0] = k.hash;
-      m[1] = quint32(folder);
-      m[2] = quint32(i);
-    }
   }
 
-  // Part by part: the names on disk, then the new names, into one table. A new name whose hash (with
-  // its folder) is there already is looked at by its bytes: a name on disk sends the check the long
-  // way (a file that stays, or a chain), a name wanted by an earlier line is a suspect for below.
+  auto folderOfLine = [&](quint32 line) {
+    if (moveRuns.size() == 1)
+      return moveRuns.front().folder;
+    return std::prev(std::upper_bound(moveRuns.begin(), moveRuns.end(), line,
+                                      [](quint32 l, const MoveRun &run) { return l < run.firstLine; }))
+        ->folder;
+  };
+
+  // Part by part (so that the filters of the folders are read in order): a new name whose hash (with
+  // its folder) an earlier line of the part has is a suspect for below; one that the folder may hold
+  // is looked at by its bytes, and if the folder has it, the check goes the long way (a file that
+  // stays, or a chain).
   NameBytes bytes(256);
   auto bytesOf = [&](qsizetype i) {
     bool ascii;
@@ -117,80 +108,64 @@ std::optional<ConflictReport> CheckByKeys(std::span<const FileListEntry> entries
     const qsizetype n = WriteAllowedName(NameOfLine(lines.at(i), entries[size_t(i)].Caption), bytes, ascii);
     return bytes.View(0, size_t(std::max<qsizetype>(n, 0)));
   };
-  // A slot: the hash in its low half, and in its high half the part's stamp (twice the stamp, plus
-  // 1 for a new name): a slot of another part is free.
-  std::vector<quint64> table;
-  std::vector<size_t> cursor(passing.size(), 0); // in each passing folder's sorted hashes
-  std::vector<quint32> suspects;
+  constexpr quint32 kTaken = 0x80000000u; // in every value of the table, which is never 0 then
+  std::vector<quint32> seen;
+  std::vector<std::pair<quint32, quint32>> suspects; // part, hash with folder
   for (size_t p = 0; p + 1 < partStart.size(); ++p) {
-    const quint64 stamp = p + 1;
-    const quint64 partEnd = quint64(p + 1) << (32 - bits);
-    size_t onDisk = 0;
-    std::vector<size_t> ends(passing.size());
-    for (size_t f = 0; f < passing.size(); ++f) {
-      const std::vector<quint32> &hashes = listed[size_t(passing[f])]->hashes;
-      ends[f] = size_t(std::lower_bound(hashes.begin() + qsizetype(cursor[f]), hashes.end(), partEnd,
-                                        [](quint32 h, quint64 end) { return h < end; }) -
-                       hashes.begin());
-      onDisk += ends[f] - cursor[f];
-    }
+    const size_t newNames = partStart[p + 1] - partStart[p];
+    if (newNames == 0)
+      continue;
     size_t room = 16;
-    while (room < 2 * (onDisk + partStart[p + 1] - partStart[p]))
+    while (room < 4 * newNames) // a quarter full at most: a probe mostly ends at its first slot
       room *= 2;
-    if (table.size() < room)
-      table.assign(room, 0);
+    seen.assign(room, 0);
     const size_t mask = room - 1;
-    for (size_t f = 0; f < passing.size(); ++f) {
-      const std::vector<quint32> &hashes = listed[size_t(passing[f])]->hashes;
-      for (; cursor[f] < ends[f]; ++cursor[f]) {
-        const quint32 h = FolderHash(passing[f], hashes[cursor[f]]);
-        size_t s = h & mask;
-        while ((table[s] >> 33) == stamp)
-          s = (s + 1) & mask;
-        table[s] = (stamp << 33) | h;
-      }
-    }
     for (quint32 m = partStart[p]; m < partStart[p + 1]; ++m) {
-      const quint32 hash = moves[size_t(m) * 3];
-      const qint32 folder = qint32(moves[size_t(m) * 3 + 1]);
-      const qsizetype line = qsizetype(moves[size_t(m) * 3 + 2]);
-      const quint32 h = FolderHash(folder, hash);
-      bool held = false, wanted = false;
-      size_t s = h & mask;
-      for (; (table[s] >> 33) == stamp; s = (s + 1) & mask) {
-        if (quint32(table[s]) != h)
-          continue;
-        (table[s] & (quint64(1) << 32) ? wanted : held) = true;
-      }
-      if (!wanted)
-        table[s] = (stamp << 33) | (quint64(1) << 32) | h;
-      else
-        suspects.push_back(h);
-      const NameTable &names = listed[size_t(folder)]->names;
-      if ((passes[size_t(folder)] ? held : names.MayHold(0, hash)) && names.Find(0, bytesOf(line), hash) >= 0)
+      const quint32 hash = quint32(moves[m] >> 32);
+      const quint32 line = quint32(moves[m]);
+      const qint32 folder = folderOfLine(line);
+      const quint32 value = FolderHash(folder, hash);
+      size_t s = value & mask;
+      while (seen[s] != 0 && seen[s] != (value | kTaken))
+        s = (s + 1) & mask;
+      if (seen[s] != 0)
+        suspects.push_back({quint32(p), value});
+      seen[s] = value | kTaken;
+      const ListedNames &listing = *listed[size_t(folder)];
+      if (listing.MayList(hash) && listing.names.MayHold(0, hash) &&
+          listing.names.Find(0, bytesOf(line), hash) >= 0)
         return std::nullopt;
     }
   }
 
-  // The lines whose hash is a suspect's, by their bytes: the first to want a name has it.
+  // The lines of each part with a suspect whose hash is a suspect's, by their bytes in the order of
+  // the lines: the first to want a name has it.
   if (!suspects.empty()) {
     std::sort(suspects.begin(), suspects.end());
+    std::vector<quint64> wanting; // line, then hash
+    for (auto it = suspects.begin(); it != suspects.end();) {
+      const quint32 p = it->first;
+      auto end = it;
+      while (end != suspects.end() && end->first == p)
+        ++end;
+      for (quint32 m = partStart[p]; m < partStart[p + 1]; ++m) {
+        const quint32 hash = quint32(moves[m] >> 32), line = quint32(moves[m]);
+        const std::pair<quint32, quint32> asked{p, FolderHash(folderOfLine(line), hash)};
+        if (std::binary_search(it, end, asked))
+          wanting.push_back((quint64(line) << 32) | hash);
+      }
+      it = end;
+    }
+    std::sort(wanting.begin(), wanting.end());
     std::deque<QByteArray> kept; // in place while the table has views of them
-    NameTable wanted(qsizetype(suspects.size()) * 2);
-    qsizetype run = -1;
-    qint32 folder = -1;
-    for (qsizetype i = 0; i < keyed; ++i) {
-      const LineKey &k = keys[size_t(i)];
-      if (k.runStart || i == 0)
-        folder = runFolder[size_t(++run)];
-      if (k.state != LineKeyState::Move ||
-          !std::binary_search(suspects.begin(), suspects.end(), FolderHash(folder, k.hash)))
-        continue;
-      kept.push_back(bytesOf(i).toByteArray());
+    NameTable wanted(qsizetype(wanting.size()));
+    for (const quint64 w : wanting) {
+      const quint32 line = quint32(w >> 32), hash = quint32(w);
+      kept.push_back(bytesOf(line).toByteArray());
       const qsizetype before = wanted.size();
-      (void)wanted.Add(folder, kept.back(), k.hash);
+      (void)wanted.Add(folderOfLine(line), kept.back(), hash);
       if (wanted.size() == before) {
-        report.lines[size_t(i)] = LineConflict::SameTarget;
+        report.lines[line] = LineConflict::SameTarget;
         ++report.failing;
       }
     }
@@ -206,7 +181,7 @@ ConflictReport CheckConflicts(const RenameOptions &options, std::span<const File
                               const Preview &preview, FolderNameCache &folderNames, FileSystemCalls &calls) {
   const LineKeys &keys = preview.Keys;
   if (keys.keys.size() == size_t(preview.lZelvoList.size()) && keys.seed == folderNames.Seed())
-    if (auto report = CheckByKeys(entries, preview.lZelvoList, keys.keys, folderNames, calls))
+    if (auto report = CheckByKeys(entries, preview.lZelvoList, keys, folderNames, calls))
       return *std::move(report);
   return CheckConflicts(options, entries, preview.lZelvoList, folderNames, calls);
 }

@@ -1,7 +1,6 @@
 #include "engine/line_keys.h"
 
 #include "engine/folder_names.h"
-#include "engine/rename_run.h"
 #include "platform/name_codec.h"
 
 #include <algorithm>
@@ -11,28 +10,12 @@
 #include <emmintrin.h>
 #endif
 
-char *NameBytes::Room(size_t n) {
-  if (m_used + n > m_capacity) {
-    m_capacity = std::max(m_capacity * 2, m_used + n);
-    auto bigger = std::make_unique_for_overwrite<char[]>(m_capacity);
-    std::memcpy(bigger.get(), m_bytes.get(), m_used);
-    m_bytes = std::move(bigger);
-  }
+char *NameBytes::Grow(size_t n) {
+  m_capacity = std::max(m_capacity * 2, m_used + n);
+  auto bigger = std::make_unique_for_overwrite<char[]>(m_capacity);
+  std::memcpy(bigger.get(), m_bytes.get(), m_used);
+  m_bytes = std::move(bigger);
   return m_bytes.get() + m_used;
-}
-
-namespace {
-
-bool EndsWithDot(const QString &text) {
-  return !text.isEmpty() && text.back() == u'.';
-}
-
-} // namespace
-
-QStringView NameOfLine(const QString &line, const QString &oldName) {
-  if (EndsWithDot(line) && !EndsWithDot(oldName))
-    return QStringView(line).chopped(1);
-  return line;
 }
 
 qsizetype WriteAllowedName(QStringView name, NameBytes &bytes, bool &ascii) {
@@ -83,7 +66,7 @@ qsizetype WriteAllowedName(QStringView name, NameBytes &bytes, bool &ascii) {
   return encoded.size();
 }
 
-void AddLineKey(LineKeys &keys, const RenameOptions &options, const FileListEntry &entry, const QString &line,
+void AddLineKey(LineKeys &keys, const FileListEntry &entry, const QString &line, bool excluded,
                 NameBytes &scratch) {
   LineKey key;
   const QChar *folderText = entry.SubItems[SubFolder].constData();
@@ -92,7 +75,7 @@ void AddLineKey(LineKeys &keys, const RenameOptions &options, const FileListEntr
   const QStringView name = NameOfLine(line, entry.Caption);
   bool ascii = false;
   qsizetype size = 0;
-  if (IsExcludedFromRun(options, entry))
+  if (excluded)
     key.state = LineKeyState::Excluded;
   else if (name == entry.Caption)
     key.state = LineKeyState::Unchanged;
@@ -117,5 +100,6 @@ void AddLineKey(LineKeys &keys, const RenameOptions &options, const FileListEntr
     }
   }
   key.hash = quint32(HashName(bytes, keys.seed));
+  ++keys.partSizes[KeyPart(key.hash, keys.partBits)];
   keys.keys.push_back(key);
 }

@@ -106,8 +106,6 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
   lines.clear();
   LineKeys &keys = preview.Keys;
   keys.keys.clear();
-  keys.seed = QHashSeed::globalSeed();
-  keys.lastFolderText = nullptr;
 
   if (IsDrivesFolder(sources.directory)) {
     const PreviewTexts &t = TextsOr(sources.texts);
@@ -140,7 +138,7 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
   lines.reserve(qsizetype(entries.size()));
   const bool keyLines = sources.keyLines;
   if (keyLines)
-    keys.keys.reserve(entries.size());
+    keys.Start(qsizetype(entries.size()), QHashSeed::globalSeed());
   NameBytes scratch(keyLines ? 256 : 0);
   ExpansionContext context{o, state, 0, QString()};
 
@@ -149,7 +147,7 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
     if (o.bCheckOnlySelectedFiles && !entry.Selected) {
       lines.append(entry.Caption);
       if (keyLines)
-        AddLineKey(keys, o, entry, lines.back(), scratch);
+        AddLineKey(keys, entry, lines.back(), excludeFolders && entry.IsFolder(), scratch);
       ++state.SkippedEntries;
       continue;
     }
@@ -160,7 +158,7 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
     if (excludeFolders && entry.IsFolder()) {
       lines.append(QLatin1Char('<') + entry.Caption + QLatin1Char('>'));
       if (keyLines)
-        AddLineKey(keys, o, entry, lines.back(), scratch);
+        AddLineKey(keys, entry, lines.back(), true, scratch);
       ++state.SkippedEntries;
       continue;
     }
@@ -192,7 +190,7 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
     parts.name.append(parts.extension);
     lines.append(std::move(parts.name));
     if (keyLines)
-      AddLineKey(keys, o, entry, lines.back(), scratch);
+      AddLineKey(keys, entry, lines.back(), false, scratch);
   }
   return {};
 }

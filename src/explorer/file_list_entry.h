@@ -24,13 +24,14 @@ enum FileListSubItem : int {
 
 struct FileListEntry {
   QString Caption; // name with extension, without folder
+  // The full path exactly as the file system holds it; it differs from the UTF-8 of sub-item 8
+  // only for a name that is not valid UTF-8. Empty when the entry was not read from disk. (Beside
+  // the caption and the folder, which a refresh reads with it, in the same bytes of memory.)
+  QByteArray NativePath;
   std::array<QString, SubItemCount> SubItems;
   bool Selected = false;
   bool Focused = false;
   QString IconKey; // icon theme name of the item's icon
-  // The full path exactly as the file system holds it; it differs from the UTF-8 of sub-item 8
-  // only for a name that is not valid UTF-8. Empty when the entry was not read from disk.
-  QByteArray NativePath;
 
   const QString &SubItem(FileListSubItem i) const { return SubItems[i]; }
   bool IsFolder() const { return SubItems[SubKind] == QLatin1String("dir"); }

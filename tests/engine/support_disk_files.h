@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/preview.h"
+#include "engine/rename_run.h"
 #include "explorer/file_list_entry.h"
 #include "platform/name_codec.h"
 
@@ -33,10 +34,11 @@ inline Preview KeyedPreview(std::vector<FileListEntry> &entries, const QStringLi
   Preview preview;
   preview.lZelvoList = lines;
   preview.PreviewValid = true;
-  preview.Keys.seed = QHashSeed::globalSeed();
+  preview.Keys.Start(lines.size(), QHashSeed::globalSeed());
   NameBytes scratch(64);
   for (qsizetype i = 0; i < lines.size() && i < qsizetype(entries.size()); ++i)
-    AddLineKey(preview.Keys, options, entries[size_t(i)], lines.at(i), scratch);
+    AddLineKey(preview.Keys, entries[size_t(i)], lines.at(i), IsExcludedFromRun(options, entries[size_t(i)]),
+               scratch);
   return preview;
 }
 
