@@ -2,6 +2,7 @@
 // by the file list as the window lists it: the refresh that keys its lines for the check, and the
 // check from those keys, against the refresh that does not (all in processor time). The folder is
 // left alone for a while first, so that the check keeps what it read of it, as it does while typing.
+// Last, a renumbering, whose names are held by other files of the run (from the lines).
 // Usage: bench_conflict_check [FOLDER [COUNTS...]]   (default: /dev/shm, 10000 100000)
 #include "bench_timing.h"
 #include "engine/preview.h"
@@ -32,7 +33,7 @@ int main(int argc, char **argv) {
     const QByteArray folder = QFile::encodeName(dir.path()) + '/';
     for (int i = 0; i < count; ++i) {
       char name[48];
-      std::snprintf(name, sizeof name, "IMG_%06d holiday.jpg", i);
+      std::snprintf(name, sizeof name, "IMG_%06d.jpg", i);
       ::close(::open((folder + name).constData(), O_CREAT | O_WRONLY | O_EXCL, 0644));
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(2100)); // the folder has settled
@@ -90,6 +91,26 @@ int main(int argc, char **argv) {
     row("check from keys / UpdateAll", check);
     row("keys + check / UpdateAll", keys + check);
     row("check from lines / UpdateAll", fromLines);
+
+    // Renumbered one up: every new name is held by the next file, a chain the check follows from
+    // the lines.
+    RenameOptions renumber;
+    renumber.opReplace = true;
+    renumber.tChangeFilename = QStringLiteral("IMG_");
+    renumber.opANoChanges = false;
+    renumber.opAAfterFilename = true;
+    renumber.tStartAt = QStringLiteral("1");
+    renumber.tZeroFill = QStringLiteral("5"); // zeros before the number: six digits
+    RefreshSources chainSources{renumber, list.Entries(), list.Directory(), nullptr, nullptr};
+    chainSources.keyLines = true;
+    const double chainRefresh = MedianProcessorMs([&] { (void)UpdateAll(chainSources, keyed, state); }, 9);
+    const ConflictReport chain = CheckConflicts(renumber, list.Entries(), keyed, kept);
+    if (chain.failing != 0 || chain.lines.empty() || chain.lines.front() != LineConflict::None)
+      std::fprintf(stderr, "the renumbering was not seen as a chain\n");
+    const double chainCheck =
+        MedianProcessorMs([&] { (void)CheckConflicts(renumber, list.Entries(), keyed, kept); }, 9);
+    std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "chain check / UpdateAll", count, chainRefresh, chainCheck,
+                chainCheck / chainRefresh);
   }
   return 0;
 }
