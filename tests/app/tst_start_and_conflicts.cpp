@@ -58,6 +58,14 @@ private slots:
     QTest::newRow("one name twice") << QStringList{"a.txt", "b.txt", "c.txt"} << "x"
                                     << QList<bool>{false, true, true};
     QTest::newRow("a swap") << QStringList{"a.txt", "b.txt"} << "" << QList<bool>{false, false};
+    // Enough new names for the folder to be read whole, and the lines checked from their keys.
+    QStringList many;
+    QList<bool> allButFirst;
+    for (int i = 0; i < 100; ++i) {
+      many << QStringLiteral("f%1.txt").arg(i, 3, 10, QLatin1Char('0'));
+      allButFirst << (i > 0);
+    }
+    QTest::newRow("one name a hundred times") << many << "x" << allButFirst;
   }
   void refresh_marksFailingLines() {
     QFETCH(QStringList, files);
