@@ -28,8 +28,9 @@ std::optional<ConflictReport> CheckByKeys(std::span<const FileListEntry> entries
   report.lines.assign(size_t(count), LineConflict::None);
   for (qsizetype i = keyed; i < count; ++i)
     report.lines[size_t(i)] = LineConflict::NoLine;
-  // The moving lines by part (the high bits of their hashes, so that the names of a folder in one
-  // part are a run of its sorted hashes), each as its hash and line, in the order of the lines.
+  // The moving lines by part (the high bits of their hashes, which also choose the words of the
+  // folders' filters: a part reads a stretch of them of its own), each as its hash and line, in the
+  // order of the lines.
   std::vector<quint32> partStart(lineKeys.partSizes.size() + 1, 0);
   for (size_t p = 0; p < lineKeys.partSizes.size(); ++p)
     partStart[p + 1] = partStart[p] + lineKeys.partSizes[p];
