@@ -96,7 +96,6 @@ bool RenameSession::EditInPlace(int index, QString &text) {
   }
   if (index < m_preview.lZelvoList.size())
     m_preview.lZelvoList[index] = text;
-  m_preview.Keys.keys.clear(); // they are of the lines before
   UpdateAll();
   return true;
 }
