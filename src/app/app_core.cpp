@@ -135,9 +135,11 @@ void AppCore::SyncPreview() {
   const Preview &preview = m_session->CurrentPreview();
   if (!m_preview->Shows(preview.lZelvoList, preview.PreviewValid)) {
     // What a run would do with every line, known with every refresh (the one place it is asked).
+    // The check knows the folders the list read, so that it does not read them again.
     std::vector<LineConflict> conflicts;
+    m_folderNames.Offer(m_list->TakeFolderSnapshots());
     if (preview.PreviewValid)
-      conflicts = CheckConflicts(m_options, m_list->Entries(), preview, m_folderNames).lines;
+      conflicts = CheckConflicts(m_options, m_list->Entries(), preview.lZelvoList, m_folderNames).lines;
     (void)m_preview->SetLines(preview.lZelvoList, preview.PreviewValid, std::move(conflicts));
     emit PreviewChanged();
   }

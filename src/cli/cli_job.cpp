@@ -4,6 +4,7 @@
 
 #include "engine/batch_scripts.h"
 #include "engine/option_fields.h"
+#include "engine/option_rules.h"
 #include "engine/preview.h"
 #include "engine/rename_conflicts.h"
 #include "engine/rename_run.h"
@@ -26,32 +27,42 @@ void SortList(TZelvoRenameFileListView &list, int column, bool descending) {
     list.SortByColumn(column); // the same column again reverses
 }
 
-// The table a user reads: every entry with its new name, the changing ones marked, and a count.
 // The table a user reads: every entry with its new name, the changing ones marked "*", those that
-// would fail marked "!" with the reason, and the counts. Returns how many would fail.
+// would fail marked "!" with the reason, and the counts; made in one text, written at once. Returns
+// how many would fail.
 qsizetype PrintTable(QTextStream &out, const std::vector<FileListEntry> &entries, const QStringList &lines,
                      const ConflictReport &conflicts) {
+  constexpr qsizetype kWidest = 48;
   qsizetype changing = 0;
-  qsizetype width = 0;
-  for (const FileListEntry &e : entries)
-    width = qMax(width, ShownName(e.Caption).size());
-  width = qMin<qsizetype>(width, 48);
+  qsizetype width = 0, total = 0;
+  for (size_t i = 0; i < entries.size(); ++i) {
+    width = qMax(width, ShownName(entries[i].Caption).size());
+    total += entries[i].Caption.size() + lines.at(qsizetype(i)).size();
+  }
+  width = qMin(width, kWidest);
+  QString text;
+  text.reserve(total + qsizetype(entries.size()) * (kWidest + 12) + 64);
   for (size_t i = 0; i < entries.size(); ++i) {
     const FileListEntry &e = entries[i];
-    const QString &line = lines.at(qsizetype(i));
     const LineConflict conflict = conflicts.lines[i];
     const bool fails = WouldFail(conflict);
     const bool changes = conflict == LineConflict::None;
     changing += changes ? 1 : 0;
-    out << (fails     ? "! "
-            : changes ? "* "
-                      : "  ")
-        << ShownName(e.Caption).leftJustified(width) << "  ->  " << ShownLine(line, e);
-    if (fails)
-      out << "   (would fail: " << ConflictText(conflict) << ')';
-    out << '\n';
+    text += fails ? u"! " : changes ? u"* " : u"  ";
+    const QString shown = ShownName(e.Caption);
+    text += shown;
+    for (qsizetype pad = width - shown.size(); pad > 0; --pad)
+      text += u' ';
+    text += u"  ->  ";
+    text += ShownLine(lines.at(qsizetype(i)), e);
+    if (fails) {
+      text += u"   (would fail: ";
+      text += ConflictText(conflict);
+      text += u')';
+    }
+    text += u'\n';
   }
-  out << changing << " of " << entries.size() << " names change";
+  out << text << changing << " of " << entries.size() << " names change";
   if (conflicts.failing > 0)
     out << ", " << conflicts.failing << " would fail";
   out << '\n';
@@ -62,18 +73,31 @@ QString WriteFile(const QString &path, const QByteArray &bytes, FileMode mode = 
   return WriteWholeFile(path, bytes, mode);
 }
 
-// Whether the new names or the order need the sizes, times, types or attributes of the files. A
-// variable may stand in any text option, and a replaced text may bring one into a name part.
-bool NeedsDetails(const RenameOptions &o, const CliArguments &a) {
-  if (a.sortColumn && *a.sortColumn != 0 && *a.sortColumn != 1 && *a.sortColumn != 4)
-    return true;
+// What the new names and the order read of the files beyond their names and kinds: the details
+// (size, times, attributes, read by a stat of each file) and the texts a view shows (the type name).
+struct ListNeeds {
+  bool details = false;
+  bool viewTexts = false;
+};
+ListNeeds NeedsOf(const RenameOptions &o, const CliArguments &a) {
+  ListNeeds needs;
+  if (a.sortColumn) {
+    needs.details = *a.sortColumn == 2 || *a.sortColumn >= 5;
+    needs.viewTexts = *a.sortColumn == 3;
+  }
+  // A replaced text may bring any variable into a name part.
   if (o.opReplaceText || o.opReplaceTextEx)
-    return true;
+    return {true, true};
   for (const QString *text : {&o.tChangeFilename, &o.tInsertBefore, &o.tInsertAfter, &o.tChangeFileNameEx,
-                              &o.tInsertBeforeEx, &o.tInsertAfterEx})
-    if (text->contains(QLatin1Char('\\')))
-      return true;
-  return false;
+                              &o.tInsertBeforeEx, &o.tInsertAfterEx}) {
+    for (qsizetype at = text->indexOf(QLatin1Char('\\')); at >= 0 && at + 1 < text->size();
+         at = text->indexOf(QLatin1Char('\\'), at + 2)) {
+      const char16_t code = text->at(at + 1).unicode();
+      needs.details |= code == u'3' || (code >= u'6' && code <= u'9'); // size, times, attributes
+      needs.viewTexts |= code == u'4';                                 // type name
+    }
+  }
+  return needs;
 }
 
 } // namespace
@@ -128,6 +152,8 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
     const QString error = LoadOptionsFile(a.optionsFile, options);
     if (!error.isEmpty())
       return fail(error);
+    // The fields react as in the window once the file is read: Excel has no number 0.
+    TypeNumberChanged(options);
   }
   for (const auto &[field, value] : a.settings) {
     const QString error = SetOptionFromText(options, field, value);
@@ -161,14 +187,18 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   if (remains)
     remains->held.insert(remains->held.end(), {listHeld, previewHeld});
   TZelvoRenameFileListView &list = *listHeld;
-  list.SetReadDetails(NeedsDetails(options, a));
-  list.SetMask(options.tMask.isEmpty() ? QStringLiteral("*.*") : options.tMask);
-  list.SetShowFolders(options.cViewFolders);
-  list.SetShowFilenames(options.cViewFiles);
-  list.SetWorkWithFolders(options.cWorkWithFolders);
-  list.SetDirectory(WithTrailingBackslash(folder));
-  if (a.recursive)
-    list.SetRecurseDirs(true);
+  const ListNeeds needs = NeedsOf(options, a);
+  list.SetReadDetails(needs.details);
+  TZelvoRenameFileListView::ListSetUp setUp;
+  setUp.directory = WithTrailingBackslash(folder);
+  setUp.mask = options.tMask.isEmpty() ? QStringLiteral("*.*") : options.tMask;
+  setUp.showFolders = options.cViewFolders;
+  setUp.showFilenames = options.cViewFiles;
+  setUp.workWithFolders = options.cWorkWithFolders;
+  setUp.recurse = a.recursive;
+  setUp.viewTexts = needs.viewTexts;
+  if (!list.SetUp(setUp))
+    return fail(QStringLiteral("no such folder: \"%1\"").arg(ShownName(a.folder)));
   if (a.sortColumn)
     SortList(list, *a.sortColumn, a.sortDescending);
   for (int index : a.selection) {
@@ -186,14 +216,26 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
     return fail(error);
   const QStringList &lines = preview.lZelvoList;
 
+  // The check looks names up in the folders the list has just read.
+  FolderNameCache folderNames;
+  folderNames.Offer(list.TakeFolderSnapshots());
   qsizetype failing = 0;
   if (!a.lines) {
-    failing = PrintTable(out, entries, lines, CheckConflicts(options, entries, lines));
+    failing = PrintTable(out, entries, lines, CheckConflicts(options, entries, lines, folderNames));
   } else {
+    // The names the run gives, as the table shows them, in one text.
+    QString text;
+    qsizetype total = 0;
     for (const QString &line : lines)
-      out << ShownName(line) << '\n';
+      total += line.size() + 1;
+    text.reserve(total);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      text += ShownLine(lines.at(i), entries[size_t(i)]);
+      text += u'\n';
+    }
+    out << text;
     if (a.check)
-      failing = CheckConflicts(options, entries, lines).failing;
+      failing = CheckConflicts(options, entries, lines, folderNames).failing;
   }
   out.flush();
 
@@ -239,7 +281,10 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
     const QString writeError = write(a.renameScript, script.text, RunMode(format));
     if (!writeError.isEmpty())
       return fail(writeError);
-    listLeftOut(script, [&](qsizetype i) { return ShownName(entries[size_t(i)].SubItems[SubFullPath]); });
+    listLeftOut(script, [&](qsizetype i) {
+      const FileListEntry &entry = entries[size_t(i)];
+      return ShownName(JoinedPath(entry.SubItems[SubFolder], entry.Caption));
+    });
   }
   if (!a.rename)
     return a.check && failing > 0 ? CliSomeFailed : CliDone;

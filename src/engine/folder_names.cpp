@@ -32,7 +32,31 @@ bool Same(const timespec &a, const timespec &b) {
 
 } // namespace
 
-const ListedNames *FolderNameCache::Names(const QByteArray &folder, bool read, FileSystemCalls &calls) {
+FolderNameCache::Folder FolderNameCache::Keep(std::shared_ptr<const FolderSnapshot> snapshot) {
+  Folder kept;
+  timespec settled = snapshot->stamp.Modified;
+  settled.tv_sec += kSettledAfterSeconds;
+  kept.trusted = snapshot->stamp.Known && Before(settled, snapshot->stamp.ReadAt);
+  kept.snapshot = std::move(snapshot);
+  return kept;
+}
+
+void FolderNameCache::Offer(FolderSnapshots snapshots) {
+  if (snapshots.empty())
+    return;
+  std::erase_if(m_folders, [](const auto &folder) { return !folder.second.used; });
+  for (std::shared_ptr<const FolderSnapshot> &snapshot : snapshots) {
+    if (!snapshot || !snapshot->stamp.Known)
+      continue; // nothing would tell whether the folder changed since
+    const auto it = m_folders.find(snapshot->folder);
+    if (it != m_folders.end() && !Before(it->second.snapshot->stamp.ReadAt, snapshot->stamp.ReadAt))
+      continue;
+    const QByteArray folder = snapshot->folder;
+    m_folders.insert_or_assign(folder, Keep(std::move(snapshot)));
+  }
+}
+
+const NameTable *FolderNameCache::Names(const QByteArray &folder, bool read, FileSystemCalls &calls) {
   auto it = m_folders.find(folder);
   if (it == m_folders.end() && !read)
     return nullptr;
@@ -42,39 +66,63 @@ const ListedNames *FolderNameCache::Names(const QByteArray &folder, bool read, F
   if (it != m_folders.end()) {
     Folder &kept = it->second;
     kept.asked = true;
-    if (known && kept.trusted && kept.device == st.st_dev && kept.inode == st.st_ino &&
-        Same(kept.modified, st.st_mtim) && Same(kept.changed, st.st_ctim))
-      return kept.ignoresCase ? nullptr : &kept.listing;
+    const FolderStamp &stamp = kept.snapshot->stamp;
+    if (known && stamp.Known && stamp.Device == st.st_dev && stamp.Inode == st.st_ino &&
+        Same(stamp.Modified, st.st_mtim) && Same(stamp.Changed, st.st_ctim) && (kept.trusted || !kept.used)) {
+      kept.used = true;
+      return Built(folder, kept, calls);
+    }
     if (!read) {
       m_folders.erase(it);
       return nullptr;
     }
-    kept = Folder();
-  } else {
-    it = m_folders.emplace(folder, Folder()).first;
   }
-  Folder &kept = it->second;
-  timespec now{};
-  ::clock_gettime(CLOCK_REALTIME, &now);
-  if (!ReadFolder(folder, kept, calls)) {
-    m_folders.erase(it);
+  // Read now, the times first: a change while it reads moves them past those kept.
+  auto snapshot = std::make_shared<FolderSnapshot>();
+  snapshot->folder = folder;
+  if (known) {
+    FolderStamp &stamp = snapshot->stamp;
+    stamp.Known = true;
+    stamp.Device = st.st_dev;
+    stamp.Inode = st.st_ino;
+    stamp.Modified = st.st_mtim;
+    stamp.Changed = st.st_ctim;
+    ::clock_gettime(CLOCK_REALTIME, &stamp.ReadAt);
+  }
+  const int error = calls.ReadFolderTypes(path, [&](QByteArrayView name, unsigned char) {
+    if (name != "." && name != "..")
+      snapshot->Add(name);
+  });
+  if (error != 0) {
+    if (it != m_folders.end())
+      m_folders.erase(it);
     return nullptr;
   }
-  if (known) {
-    kept.device = st.st_dev;
-    kept.inode = st.st_ino;
-    kept.modified = st.st_mtim;
-    kept.changed = st.st_ctim;
-    timespec settled = kept.modified;
-    settled.tv_sec += kSettledAfterSeconds;
-    kept.trusted = Before(settled, now);
+  Folder &kept = m_folders.insert_or_assign(folder, Keep(std::move(snapshot))).first->second;
+  kept.used = true;
+  return Built(folder, kept, calls);
+}
+
+const NameTable *FolderNameCache::Built(const QByteArray &folder, Folder &kept,
+                                        FileSystemCalls &calls) const {
+  if (!kept.built) {
+    const FolderSnapshot &snapshot = *kept.snapshot;
+    kept.names = NameTable(qsizetype(snapshot.size()));
+    for (size_t i = 0; i < snapshot.size(); ++i) {
+      const QByteArrayView name = snapshot.Name(i);
+      kept.names.Add(0, name, NameHash(name));
+    }
+    kept.ignoresCase = FolderIgnoresCase(folder, kept.names, m_seed, calls);
+    if (kept.ignoresCase)
+      kept.names = NameTable();
+    kept.built = true;
   }
-  return kept.ignoresCase ? nullptr : &kept.listing;
+  return kept.ignoresCase ? nullptr : &kept.names;
 }
 
 void FolderNameCache::ForgetUnasked() {
   for (auto it = m_folders.begin(); it != m_folders.end();) {
-    if (!it->second.asked) {
+    if (!it->second.asked && it->second.used) {
       it = m_folders.erase(it);
     } else {
       it->second.asked = false;
@@ -83,52 +131,15 @@ void FolderNameCache::ForgetUnasked() {
   }
 }
 
-bool FolderNameCache::ReadFolder(const QByteArray &folder, Folder &kept, FileSystemCalls &calls) const {
-  // Every name with its end first, then the table over the bytes, which stay in place from then on.
-  std::vector<char> &bytes = kept.bytes;
-  std::vector<size_t> ends;
-  const int error = calls.ReadFolderTypes(folder.isEmpty() ? "." : folder.constData(),
-                                          [&](QByteArrayView name, unsigned char) {
-                                            if (name == "." || name == "..")
-                                              return;
-                                            bytes.insert(bytes.end(), name.begin(), name.end());
-                                            ends.push_back(bytes.size());
-                                          });
-  if (error != 0)
-    return false;
-  ListedNames &listing = kept.listing;
-  NameTable &names = listing.names;
-  names = NameTable(qsizetype(ends.size()));
-  while ((size_t(1) << listing.wordBits) * 2 < ends.size()) // 32 bits of filter for each name
-    ++listing.wordBits;
-  listing.words.assign(size_t(1) << listing.wordBits, 0);
-  size_t start = 0;
-  for (const size_t end : ends) {
-    const QByteArrayView name(bytes.data() + start, qsizetype(end - start));
-    const size_t hash = NameHash(name);
-    names.Add(0, name, hash);
-    listing.Filter(quint32(hash));
-    start = end;
-  }
-  kept.ignoresCase = IgnoresCase(folder, names, calls);
-  if (kept.ignoresCase) {
-    kept.listing = ListedNames();
-    kept.bytes = {};
-  }
-  return true;
-}
-
-// Whether the folder answers to a listed name with one letter in the other case that it does not
-// list. A folder without a name holding a letter from a to z is taken to tell case apart.
-bool FolderNameCache::IgnoresCase(const QByteArray &folder, const NameTable &names,
-                                  FileSystemCalls &calls) const {
+bool FolderIgnoresCase(const QByteArray &folder, const NameTable &names, size_t seed,
+                       FileSystemCalls &calls) {
   for (qsizetype p = 0; p < names.size(); ++p) {
     QByteArray other = names.Name(p).toByteArray();
     for (char &c : other) {
       if ((c | 0x20) < 'a' || (c | 0x20) > 'z')
         continue;
       c ^= 0x20;
-      if (names.Find(0, other, NameHash(other)) >= 0)
+      if (names.Find(0, other, HashName(other, seed)) >= 0)
         return false; // both spellings are there
       struct stat st;
       return calls.LStat((folder + other).constData(), st) == 0;

@@ -1,6 +1,7 @@
 // The names folders hold, read once and kept for later checks while the folder stays unchanged.
 #pragma once
 
+#include "platform/folder_snapshot.h"
 #include "platform/safe_rename.h"
 
 #include <QByteArray>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <ctime>
 #include <map>
+#include <memory>
 #include <vector>
 
 // A hash of a file name, from a seed: eight bytes at a time, the last ones read overlapping.
@@ -122,70 +124,52 @@ private:
   std::vector<Slot> m_slots; // a power of two, at most half full
 };
 
-// The names a folder lists, with a filter of their hashes (the low 32 bits of NameHash) that tells
-// most names the folder does not list apart without a look at the table: two bits of one word for
-// each name, the word chosen by the high bits of the hash (so that names looked up in the order of
-// their hashes read the words in order).
-struct ListedNames {
-  NameTable names;
-  std::vector<quint64> words{0};
-  int wordBits = 0; // words.size() is 1 << wordBits
+// Whether the folder answers to a listed name with one letter in the other case that it does not
+// list. A folder without a name holding a letter from a to z is taken to tell case apart. names
+// are those the folder (a native path ending with "/") lists, in folder 0 of the table.
+bool FolderIgnoresCase(const QByteArray &folder, const NameTable &names, size_t seed, FileSystemCalls &calls);
 
-  void Filter(quint32 hash) { words[WordOf(hash)] |= Mask(hash); }
-  bool MayList(quint32 hash) const {
-    const quint64 mask = Mask(hash);
-    return (words[WordOf(hash)] & mask) == mask;
-  }
-
-private:
-  size_t WordOf(quint32 hash) const { return wordBits == 0 ? 0 : hash >> (32 - wordBits); }
-  static quint64 Mask(quint32 hash) {
-    return (quint64(1) << (hash & 63)) | (quint64(1) << ((hash >> 6) & 63));
-  }
-};
-
-// What the conflict checks of one window have read of each folder, kept for the next check (the
-// preview refreshes): a folder is read again only when it has changed since. Whether it changed is
-// told by its modification time, which is trusted once the folder has been left alone for a while
-// (a change within the same tick of the file system's clock would not move it).
+// What the conflict checks of one window or job know of the names of each folder, kept for the next
+// check (the preview refreshes): handed over by the listing that read the folder, or read by a
+// check. A folder is read again only when it has changed since. Whether it changed is told by its
+// identity and times, which are trusted once the folder had been left alone for a while when it was
+// read (a change within the same tick of the file system's clock would not move them); names read
+// within that while are used by one check only.
 class FolderNameCache {
 public:
-  // readFrom: a folder is read whole once a check has at least this many new names in it, rather
-  // than looking each name up.
+  // readFrom: a folder not known yet is read whole once a check has at least this many new names in
+  // it, rather than looking each name up.
   explicit FolderNameCache(qsizetype readFrom = 64) : m_readFrom(readFrom) {}
 
   qsizetype ReadFrom() const { return m_readFrom; }
   // The hash of a name for the tables of this cache.
   size_t NameHash(QByteArrayView name) const { return HashName(name, m_seed); }
-  size_t Seed() const { return m_seed; }
-  // Working memory of the checks, kept from one to the next so that a check on every keystroke
-  // does not take fresh pages from the system each time.
-  std::vector<quint64> &Scratch() { return m_scratch; }
 
-  // The names the folder (a native path ending with "/", or empty for the current folder) lists:
-  // kept from an earlier read while the folder is unchanged, else read now when read is true. Null
-  // when not read, when the folder cannot be read, and where the folder ignores letter case (so
-  // that a name must be looked up as such).
-  const ListedNames *Names(const QByteArray &folder, bool read, FileSystemCalls &calls);
-  // Forgets the folders not asked about since the last call.
+  // Takes the names a listing read, each in place of older names of its folder. Names offered
+  // earlier and not used by any check since are forgotten.
+  void Offer(FolderSnapshots snapshots);
+  // The names the folder (a native path ending with "/", or empty for the current folder) lists,
+  // in folder 0 of the table: kept while the folder is unchanged, else read now when read is true.
+  // Null when not known, when the folder cannot be read, and where the folder ignores letter case
+  // (so that a name must be looked up as such).
+  const NameTable *Names(const QByteArray &folder, bool read, FileSystemCalls &calls);
+  // Forgets the folders a check used but did not ask about since the last call.
   void ForgetUnasked();
 
 private:
   struct Folder {
-    dev_t device = 0;
-    ino_t inode = 0;
-    timespec modified{}, changed{};
-    bool trusted = false;     // whether unchanged times mean an unchanged folder
-    bool ignoresCase = false; // names are not kept then
+    std::shared_ptr<const FolderSnapshot> snapshot;
+    bool trusted = false; // whether unchanged times mean an unchanged folder
+    bool used = false;    // a check has used the names
     bool asked = true;
-    std::vector<char> bytes; // every name, one after another
-    ListedNames listing;     // views of bytes
+    bool built = false;       // table and ignoresCase are made
+    bool ignoresCase = false; // the table is empty then
+    NameTable names;          // views of the snapshot's bytes
   };
-  bool ReadFolder(const QByteArray &folder, Folder &kept, FileSystemCalls &calls) const;
-  bool IgnoresCase(const QByteArray &folder, const NameTable &names, FileSystemCalls &calls) const;
+  static Folder Keep(std::shared_ptr<const FolderSnapshot> snapshot);
+  const NameTable *Built(const QByteArray &folder, Folder &kept, FileSystemCalls &calls) const;
 
   qsizetype m_readFrom;
   size_t m_seed = QHashSeed::globalSeed();
-  std::map<QByteArray, Folder> m_folders; // nodes stay put, so the names handed out do
-  std::vector<quint64> m_scratch;
+  std::map<QByteArray, Folder> m_folders; // nodes stay put, so the tables handed out do
 };

@@ -104,8 +104,6 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
   QStringList &lines = preview.lZelvoList;
   preview.PreviewValid = true;
   lines.clear();
-  LineKeys &keys = preview.Keys;
-  keys.keys.clear();
 
   if (IsDrivesFolder(sources.directory)) {
     const PreviewTexts &t = TextsOr(sources.texts);
@@ -136,18 +134,12 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
   const auto &entries = sources.entries;
   QString lastFolder = entries.empty() ? QString() : entries.front().SubItems[SubFolder];
   lines.reserve(qsizetype(entries.size()));
-  const bool keyLines = sources.keyLines;
-  if (keyLines)
-    keys.Start(qsizetype(entries.size()), QHashSeed::globalSeed());
-  NameBytes scratch(keyLines ? 256 : 0);
   ExpansionContext context{o, state, 0, QString()};
 
   for (size_t i = 0; i < entries.size(); ++i) {
     const FileListEntry &entry = entries[i];
     if (o.bCheckOnlySelectedFiles && !entry.Selected) {
       lines.append(entry.Caption);
-      if (keyLines)
-        AddLineKey(keys, entry, lines.back(), excludeFolders && entry.IsFolder(), scratch);
       ++state.SkippedEntries;
       continue;
     }
@@ -157,8 +149,6 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
     }
     if (excludeFolders && entry.IsFolder()) {
       lines.append(QLatin1Char('<') + entry.Caption + QLatin1Char('>'));
-      if (keyLines)
-        AddLineKey(keys, entry, lines.back(), true, scratch);
       ++state.SkippedEntries;
       continue;
     }
@@ -189,8 +179,6 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
     parts.name.append(QLatin1Char('.'));
     parts.name.append(parts.extension);
     lines.append(std::move(parts.name));
-    if (keyLines)
-      AddLineKey(keys, entry, lines.back(), false, scratch);
   }
   return {};
 }
@@ -205,7 +193,6 @@ void PutMessage(Preview &preview, const PreviewTexts *texts) {
   const PreviewTexts &t = TextsOr(texts);
   preview.PreviewValid = false;
   preview.lZelvoList.clear();
-  preview.Keys.keys.clear();
   for (int k = 0; k < 20; ++k)
     preview.lZelvoList << t.sRefreshHint1 << t.sRefreshHint2 << t.sRefreshHint3 << t.sRefreshHint4
                        << QString();

@@ -1,7 +1,6 @@
 // The preview: one new name per file list entry, rebuilt from the rename options on every change.
 #pragma once
 
-#include "engine/line_keys.h"
 #include "engine/preview_texts.h"
 #include "engine/refresh_state.h"
 #include "engine/rename_options.h"
@@ -15,7 +14,6 @@
 struct Preview {
   QStringList lZelvoList;    // line i belongs to entry i of the file list
   bool PreviewValid = false; // the lines are the result of the last refresh
-  LineKeys Keys;             // one per line when the refresh was asked for them, else none
 };
 
 // What a refresh reads.
@@ -25,7 +23,6 @@ struct RefreshSources {
   QString directory;                      // the listed folder, or "Drives"
   TextExpansion *expansion = nullptr;     // nullptr: variables stay as typed
   const PreviewTexts *texts = nullptr;    // nullptr: English
-  bool keyLines = false;                  // whether to key the lines for a conflict check
 };
 
 // Rebuilds the preview. Returns an empty text, or the error that stopped the refresh (the lines

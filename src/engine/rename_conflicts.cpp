@@ -2,7 +2,7 @@
 
 #include "engine/folder_names.h"
 #include "engine/folder_numbers.h"
-#include "engine/line_keys.h"
+#include "engine/name_bytes.h"
 #include "engine/rename_run.h"
 #include "platform/name_codec.h"
 
@@ -152,9 +152,8 @@ ConflictReport CheckConflicts(const RenameOptions &options, std::span<const File
   std::vector<const NameTable *> listed(size_t(folders.size()), nullptr);
   for (qint32 f = 0; f < qint32(folders.size()); ++f)
     if (folders.NewNames(f) > 0)
-      if (const ListedNames *listing = folderNames.Names(
-              folders.Path(f).toByteArray(), folders.NewNames(f) >= folderNames.ReadFrom(), calls))
-        listed[size_t(f)] = &listing->names;
+      listed[size_t(f)] = folderNames.Names(folders.Path(f).toByteArray(),
+                                            folders.NewNames(f) >= folderNames.ReadFrom(), calls);
 
   // The first line to want each new name (the others would fail), and whether a listed folder
   // holds the name.

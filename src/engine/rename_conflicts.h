@@ -2,7 +2,6 @@
 #pragma once
 
 #include "engine/folder_names.h"
-#include "engine/preview.h"
 #include "engine/rename_options.h"
 #include "explorer/file_list_entry.h"
 #include "platform/safe_rename.h"
@@ -39,16 +38,13 @@ struct ConflictReport {
 // Looks at every entry with its line as the run would: names an earlier line takes, names freed by
 // other entries of the run before they are needed (chains and cycles succeed), names held by files
 // that stay. Touches nothing; a folder with many new names is read once instead of looking each up.
+// The only check of what a run will do: the window marks its preview with it, the command line
+// prints and counts with it.
 ConflictReport CheckConflicts(const RenameOptions &options, std::span<const FileListEntry> entries,
                               const QStringList &lines, FileSystemCalls &calls = SystemFileSystemCalls());
-// The same, for a check on every refresh of the preview: the names of the folders read are kept in
-// folderNames for the next check, which reads a folder again only when it has changed.
+// The same with the names of folders known already (those the listing read, offered to folderNames,
+// and those earlier checks read): a known folder is read again only when it has changed; the names
+// read are kept there for the next check, as on every refresh of the preview.
 ConflictReport CheckConflicts(const RenameOptions &options, std::span<const FileListEntry> entries,
                               const QStringList &lines, FolderNameCache &folderNames,
-                              FileSystemCalls &calls = SystemFileSystemCalls());
-// The same for a preview whose refresh keyed its lines (RefreshSources::keyLines): where every
-// folder with new names is read and no new name is held on disk, only the keys are read, not the
-// lines; anything else is checked from the lines as above.
-ConflictReport CheckConflicts(const RenameOptions &options, std::span<const FileListEntry> entries,
-                              const Preview &preview, FolderNameCache &folderNames,
                               FileSystemCalls &calls = SystemFileSystemCalls());

@@ -267,7 +267,11 @@ private:
   bool Moves(qsizetype i) const {
     return m_outcome[i] == Outcome::NotTaken && !m_to[i].isEmpty() && m_to[i] != m_from[i];
   }
-  const QString &Shown(qsizetype i) const { return m_entries[i].SubItem(SubFullPath); }
+  // The entry's path as a user reads it (made from its folder and name where the list left it out).
+  QString Shown(qsizetype i) const {
+    const QString &path = m_entries[i].SubItem(SubFullPath);
+    return path.isEmpty() ? ShownIn(i, m_entries[i].Caption) : path;
+  }
   QString ShownIn(qsizetype i, const QString &name) const {
     const QString &folder = m_entries[i].SubItem(SubFolder);
     if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))

@@ -23,9 +23,8 @@ RenameSession::RenameSession(RenameOptions &options, TZelvoRenameFileListView &l
 
 QString RenameSession::UpdateAll() {
   ++m_refreshCount;
-  m_lastRefreshError =
-      ::UpdateAll({m_options, m_list.Entries(), m_list.Directory(), m_expansion, m_previewTexts, true},
-                  m_preview, m_state);
+  m_lastRefreshError = ::UpdateAll(
+      {m_options, m_list.Entries(), m_list.Directory(), m_expansion, m_previewTexts}, m_preview, m_state);
   return m_lastRefreshError;
 }
 

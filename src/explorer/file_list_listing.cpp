@@ -52,13 +52,16 @@ FolderListing *TZelvoRenameFileListView::Listing::ListingFor(const QByteArray &f
   if (!cached || cachedFolder != folder) {
     cached = platform.Files->ReadFolder(folder);
     cachedFolder = folder;
+    if (cached)
+      snapshots.push_back(SnapshotOf(*cached));
   }
   return cached.get();
 }
 
 TZelvoRenameFileListView::Listing::Listing(const Platform &platform, const DateTimeFormats &formats,
-                                           const ExplorerTexts &texts)
-    : platform(platform), formats(formats), texts(texts), datesToTheMinute(!formats.HasSeconds()) {}
+                                           const ExplorerTexts &texts, FolderSnapshots &snapshots)
+    : platform(platform), formats(formats), texts(texts), snapshots(snapshots),
+      datesToTheMinute(!formats.HasSeconds()) {}
 
 const TypeInfo &TZelvoRenameFileListView::Listing::TypeFor(ItemKind kind, QStringView extension,
                                                            QString &sharedExtension) {
@@ -148,10 +151,18 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
     const qsizetype dot = caption.lastIndexOf(QLatin1Char('.'));
     const QStringView extensionView = dot < 0 ? QStringView() : QStringView(caption).mid(dot + 1);
     QString extension;
-    const TypeInfo &type = m_listing->TypeFor(item.Kind, extensionView, extension);
     FileListEntry e;
     e.SubItems[SubFolder] = folder;
-    e.SubItems[SubType] = type.Name;
+    if (m_viewTexts) {
+      const TypeInfo &type = m_listing->TypeFor(item.Kind, extensionView, extension);
+      e.SubItems[SubType] = type.Name;
+      e.SubItems[SubFullPath] = JoinedPath(folder, caption);
+      e.IconKey = type.IconKey;
+    } else { // one copy of each extension in a row
+      if (extensionView != m_listing->lastExtension)
+        m_listing->lastExtension = extensionView.toString();
+      extension = m_listing->lastExtension;
+    }
     e.SubItems[SubExtension] = std::move(extension);
     if (details) {
       e.SubItems[SubSize] = m_listing->SizeText(item.Size);
@@ -160,11 +171,9 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
       e.SubItems[SubAccessed] = m_listing->DateText(item.Accessed);
       e.SubItems[SubAttributes] = LettersFor(item.Attributes);
     }
-    e.SubItems[SubFullPath] = JoinedPath(folder, caption);
     e.SubItems[SubKind] = KindText(isFolder);
     e.SubItems[SubHidden] = HiddenText(item.Attributes);
     e.Caption = std::move(caption);
-    e.IconKey = type.IconKey;
     e.NativePath = JoinedPath(nativeFolder, item.Name);
     out.push_back(std::move(e));
     added = true;
@@ -208,7 +217,7 @@ bool TZelvoRenameFileListView::AddEntries(const QString &pattern, std::uint32_t 
     return false;
   const bool ownListing = !m_listing;
   if (ownListing)
-    m_listing.reset(new Listing(*m_platform, m_formats, *m_texts));
+    m_listing.reset(new Listing(*m_platform, m_formats, *m_texts, m_snapshots));
   std::vector<FileListEntry> added;
   const bool any = AddEntriesIn(folder, EncodeName(folder), pattern.mid(slash + 1), attributeMask, added);
   AppendEntries(std::move(added));
@@ -221,7 +230,7 @@ void TZelvoRenameFileListView::AddSubfolderFiles(const QString &folder, const QS
                                                  std::uint32_t fileMask, std::uint32_t folderMask) {
   const bool ownListing = !m_listing;
   if (ownListing)
-    m_listing.reset(new Listing(*m_platform, m_formats, *m_texts));
+    m_listing.reset(new Listing(*m_platform, m_formats, *m_texts, m_snapshots));
   const QString start = WithTrailingBackslash(folder);
   std::vector<FileListEntry> added;
   WalkSubfolders(start, EncodeName(start), SplitMask(mask), fileMask, folderMask, added);

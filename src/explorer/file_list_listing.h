@@ -4,6 +4,7 @@
 
 #include "explorer/file_list_view.h"
 #include "platform/file_system.h"
+#include "platform/folder_snapshot.h"
 #include "platform/type_names.h"
 
 #include <QHash>
@@ -12,10 +13,12 @@
 #include <optional>
 
 struct TZelvoRenameFileListView::Listing {
-  Listing(const Platform &platform, const DateTimeFormats &formats, const ExplorerTexts &texts);
+  Listing(const Platform &platform, const DateTimeFormats &formats, const ExplorerTexts &texts,
+          FolderSnapshots &snapshots);
 
   // The folder's listing; the last one read is kept, so that listing a folder once per pattern (and
-  // once more for its subfolders) reads it once. Null when the folder cannot be read.
+  // once more for its subfolders) reads it once. Null when the folder cannot be read. The names of
+  // every read go to snapshots.
   FolderListing *ListingFor(const QByteArray &folder);
   // The type of an item: per extension for files, per kind otherwise; each asked once per reload.
   // sharedExtension receives a copy of extension shared by every entry.
@@ -26,6 +29,7 @@ struct TZelvoRenameFileListView::Listing {
   const Platform &platform;
   const DateTimeFormats &formats;
   const ExplorerTexts &texts;
+  FolderSnapshots &snapshots;
   QByteArray cachedFolder;
   std::unique_ptr<FolderListing> cached;
   QHash<QString, TypeInfo> byExtension;

@@ -70,6 +70,26 @@ void TZelvoRenameFileListView::SetDirectory(const QString &directory) {
   Reload();
 }
 
+bool TZelvoRenameFileListView::SetUp(const ListSetUp &setUp) {
+  if (setUp.directory.isEmpty() || IsDrivesFolder(setUp.directory) ||
+      !m_platform->Files->FolderExists(EncodeName(setUp.directory)))
+    return false;
+  QString folder = WithTrailingBackslash(setUp.directory);
+  if (QDir::isRelativePath(folder))
+    folder = WithTrailingBackslash(QDir::current().absoluteFilePath(folder));
+  m_platform->Files->SetCurrentFolder(EncodeName(folder));
+  SaveColumnWidths();
+  m_directory = folder;
+  m_mask = setUp.mask;
+  m_showFolders = setUp.showFolders;
+  m_showFilenames = setUp.showFilenames;
+  m_workWithFolders = setUp.workWithFolders;
+  m_recurseDirs = setUp.recurse;
+  m_viewTexts = setUp.viewTexts;
+  Reload();
+  return true;
+}
+
 void TZelvoRenameFileListView::SetMask(const QString &mask) {
   if (mask == m_mask)
     return;
@@ -211,7 +231,8 @@ void TZelvoRenameFileListView::Reload() {
   m_entries.clear();
   m_numFiles = 0;
   m_numFolders = 0;
-  m_listing = std::make_unique<Listing>(*m_platform, m_formats, *m_texts);
+  m_snapshots.clear();
+  m_listing = std::make_unique<Listing>(*m_platform, m_formats, *m_texts, m_snapshots);
   if (IsDrivesView()) {
     BuildDriveColumns();
     ListDrives();

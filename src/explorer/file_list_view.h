@@ -5,6 +5,7 @@
 #include "explorer/date_time_formats.h"
 #include "explorer/explorer_texts.h"
 #include "explorer/file_list_entry.h"
+#include "platform/folder_snapshot.h"
 #include "platform/platform.h"
 
 #include <QAbstractTableModel>
@@ -14,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // Attributes an entry may carry (the FileType filter).
@@ -63,7 +65,21 @@ public:
   explicit TZelvoRenameFileListView(QObject *parent = nullptr, const Platform *platform = nullptr);
   ~TZelvoRenameFileListView() override;
 
+  // Everything that decides what a reload lists, for SetUp.
+  struct ListSetUp {
+    QString directory; // an existing folder
+    QString mask = QStringLiteral("*.*");
+    bool showFolders = true;
+    bool showFilenames = true;
+    bool workWithFolders = false;
+    bool recurse = false;
+    bool viewTexts = true; // false: entries get no type names, full path texts or icons (ViewTexts)
+  };
+
   // ---- Properties. Setters of listing properties reload when the value changes.
+  // Sets every listing property at once and lists the folder (read once, subfolders too when
+  // recursing). False, with the list left as it was, when the folder does not exist.
+  bool SetUp(const ListSetUp &setUp);
   const QString &Directory() const { return m_directory; }
   // An existing folder (stored ending with "/", made the process's current folder) or "Drives".
   // Anything else leaves the list as it is. Turns recursion off.
@@ -96,6 +112,9 @@ public:
   // counts as writable. That is all a rename without variables needs. Does not reload.
   bool ReadDetails() const { return m_readDetails; }
   void SetReadDetails(bool on) { m_readDetails = on; }
+  // Whether entries get the texts only a view shows: the type name, the full path text and the icon
+  // (SubType, SubFullPath, IconKey stay empty without). A job that renames by names alone needs none.
+  bool ViewTexts() const { return m_viewTexts; }
   // View behaviour, kept for the list widget.
   bool ReadOnly = false; // no renaming of entries in place
   bool DimmHiddenFiles = true;
@@ -129,6 +148,9 @@ public:
                          std::uint32_t folderMask);
   // Adds one entry per mounted volume.
   void ListDrives();
+  // The names of every folder read since the last reload began, each handed over once: a conflict
+  // check takes them rather than reading the folders again.
+  FolderSnapshots TakeFolderSnapshots() { return std::exchange(m_snapshots, {}); }
 
   // ---- Order.
   // Negative, zero or positive: the order of two entries under the current sort column and direction.
@@ -187,6 +209,7 @@ private:
   bool m_workWithFolders = false;
   bool m_recurseDirs = false;
   bool m_readDetails = true;
+  bool m_viewTexts = true;
   TDateFormat m_dateFormat = dfDMY;
   int m_language = 0;
   const ExplorerTexts *m_texts = &ExplorerTextsOf(0);
@@ -200,4 +223,5 @@ private:
   std::vector<FileListColumn> m_columns;
   std::vector<FileListEntry> m_entries;
   std::unique_ptr<Listing> m_listing; // caches of one reload
+  FolderSnapshots m_snapshots;        // the names of the folders read, until taken
 };

@@ -3,7 +3,10 @@
 
 #include <QByteArray>
 
+#include <sys/types.h>
+
 #include <cstdint>
+#include <ctime>
 #include <memory>
 #include <vector>
 
@@ -37,11 +40,22 @@ struct FolderItem {
   FileTime Created, Modified, Accessed; // birth, last write, last access
 };
 
+// Which folder was read and how it stood just before: a later read finding the same identity and
+// times (and the read not within a tick of the last change) finds the same names.
+struct FolderStamp {
+  bool Known = false; // the fields below are filled
+  dev_t Device = 0;
+  ino_t Inode = 0;
+  timespec Modified{}, Changed{};
+  timespec ReadAt{}; // the clock when the folder was read
+};
+
 // The names of one folder, in the order the file system gives them ("." and ".." left out).
 class FolderListing {
 public:
   virtual ~FolderListing() = default;
   QByteArray Folder; // the folder as given, ending with "/"
+  FolderStamp Stamp;
   std::vector<FolderItem> Items;
 };
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <ctime>
 
 namespace {
 
@@ -85,6 +86,17 @@ std::unique_ptr<FolderListing> LinuxFileSystem::ReadFolder(const QByteArray &fol
   auto listing = std::make_unique<LinuxFolderListing>();
   listing->fd = fd;
   listing->Folder = folder.endsWith('/') ? folder : folder + '/';
+  // The times before the read: a change while it reads moves them past those kept.
+  struct stat st;
+  if (::fstat(fd, &st) == 0) {
+    FolderStamp &stamp = listing->Stamp;
+    stamp.Known = true;
+    stamp.Device = st.st_dev;
+    stamp.Inode = st.st_ino;
+    stamp.Modified = st.st_mtim;
+    stamp.Changed = st.st_ctim;
+    ::clock_gettime(CLOCK_REALTIME, &stamp.ReadAt);
+  }
   // The stream gets its own descriptor: the listing keeps fd for the per-item details.
   const int streamFd = ::dup(fd);
   DIR *dir = streamFd >= 0 ? ::fdopendir(streamFd) : nullptr;

@@ -41,14 +41,32 @@ private slots:
     QVERIFY(run.err.contains("no such folder"));
   }
 
-  void lines_printExactlyThePreview() {
+  // What --lines prints is what a run then gives each file.
+  void lines_printTheNamesTheRunGives_data() {
+    QTest::addColumn<QStringList>("sets");
+    QTest::addColumn<QString>("lines");
+    QTest::newRow("case") << QStringList{"opUpperCase=1"} << "<sub>\nA.jpg\nB.txt\nDOTTED.\nREADME\n";
+    QTest::newRow("prefix") << QStringList{"opInsertBefore=1", "tInsertBefore=x_"}
+                            << "<sub>\nx_a.jpg\nx_b.txt\nx_dotted.\nx_README\n";
+  }
+  void lines_printTheNamesTheRunGives() {
+    QFETCH(QStringList, sets);
+    QFETCH(QString, lines);
     QTemporaryDir dir;
-    for (const char *name : {"b.txt", "a.jpg", "README"})
+    for (const char *name : {"b.txt", "a.jpg", "README", "dotted."})
       Touch(dir.filePath(name));
     QDir(dir.path()).mkdir("sub");
-    const CliRun run = Run({"--set", "opUpperCase=1", "--lines", dir.path()});
+    QStringList args;
+    for (const QString &s : sets)
+      args << "--set" << s;
+    const CliRun run = Run(QStringList(args) << "--lines" << dir.path());
     QCOMPARE(run.status, int(CliDone));
-    QCOMPARE(run.out, QStringLiteral("<sub>\nA.jpg\nB.txt\nREADME.\n"));
+    QCOMPARE(run.out, lines);
+    QCOMPARE(Run(QStringList(args) << "--rename" << dir.path()).status, int(CliDone));
+    QStringList given = lines.split('\n', Qt::SkipEmptyParts);
+    given.replace(0, "sub"); // the folder is left alone
+    given.sort();
+    QCOMPARE(Names(dir.path()), given);
   }
 
   void table_marksChangesAndCounts() {

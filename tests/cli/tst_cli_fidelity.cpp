@@ -122,19 +122,33 @@ private slots:
     QCOMPARE(Names(dir.path()), QStringList{renamed});
   }
 
-  // Choosing "Excel" turns a start of 0 into 1 at that moment, as in the window.
+  // Choosing "Excel" turns a start of 0 into 1 at that moment, as in the window; an options file
+  // read whole reacts as the window does when it loads one.
   void setExcelNumbers_startRuleFollowsOrder_data() {
+    QTest::addColumn<QByteArray>("ini"); // the [Autonumber] keys of an options file, or none
     QTest::addColumn<QStringList>("sets");
     QTest::addColumn<QString>("line");
-    QTest::newRow("start 0, then Excel") << QStringList{"tStartAt=0", "rgTypeNumber=4"} << "Aa.txt\n";
-    QTest::newRow("Excel, then start 0") << QStringList{"rgTypeNumber=4", "tStartAt=0"} << "a.txt\n";
-    QTest::newRow("start 5 kept") << QStringList{"tStartAt=5", "rgTypeNumber=4"} << "Ea.txt\n";
+    QTest::newRow("start 0, then Excel")
+        << QByteArray() << QStringList{"tStartAt=0", "rgTypeNumber=4"} << "Aa.txt\n";
+    QTest::newRow("Excel, then start 0")
+        << QByteArray() << QStringList{"rgTypeNumber=4", "tStartAt=0"} << "a.txt\n";
+    QTest::newRow("start 5 kept") << QByteArray() << QStringList{"tStartAt=5", "rgTypeNumber=4"}
+                                  << "Ea.txt\n";
+    QTest::newRow("file: start 0 with Excel")
+        << QByteArray("start At=0\r\nRgTypeNumber=4\r\n") << QStringList() << "Aa.txt\n";
+    QTest::newRow("file: Excel, then start 0 set")
+        << QByteArray("RgTypeNumber=4\r\n") << QStringList{"tStartAt=0"} << "a.txt\n";
   }
   void setExcelNumbers_startRuleFollowsOrder() {
+    QFETCH(QByteArray, ini);
     QFETCH(QStringList, sets);
-    QTemporaryDir dir;
+    QTemporaryDir dir, files;
     Touch(dir.filePath("a.txt"), "");
     QStringList args{"--set", "opABeforeFilename=1", "--lines"};
+    if (!ini.isEmpty()) {
+      Touch(files.filePath("numbers.ini"), "[Autonumber]\r\nBefore Filename=1\r\nNo Changes=0\r\n" + ini);
+      args = QStringList{"--options", files.filePath("numbers.ini"), "--lines"};
+    }
     for (const QString &s : sets)
       args << "--set" << s;
     const CliRun run = Run(args << dir.path());

@@ -4,7 +4,9 @@
 #include "engine/preview.h"
 #include "engine/rename_run.h"
 #include "explorer/file_list_entry.h"
+#include "platform/folder_snapshot.h"
 #include "platform/name_codec.h"
+#include "platform/platform.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,22 +26,13 @@ inline FileListEntry Entry(const QByteArray &folder, const QByteArray &name) {
   return e;
 }
 
-// The lines with their keys, as a refresh of the window makes them; entries of one folder share its
-// text, as the file list lists them.
-inline Preview KeyedPreview(std::vector<FileListEntry> &entries, const QStringList &lines,
-                            const RenameOptions &options = RenameOptions()) {
-  for (size_t i = 1; i < entries.size(); ++i)
-    if (entries[i].SubItems[SubFolder] == entries[i - 1].SubItems[SubFolder])
-      entries[i].SubItems[SubFolder] = entries[i - 1].SubItems[SubFolder];
-  Preview preview;
-  preview.lZelvoList = lines;
-  preview.PreviewValid = true;
-  preview.Keys.Start(lines.size(), QHashSeed::globalSeed());
-  NameBytes scratch(64);
-  for (qsizetype i = 0; i < lines.size() && i < qsizetype(entries.size()); ++i)
-    AddLineKey(preview.Keys, entries[size_t(i)], lines.at(i), IsExcludedFromRun(options, entries[size_t(i)]),
-               scratch);
-  return preview;
+// The names of the folders as the file list's listing hands them on.
+inline FolderSnapshots ListedSnapshots(const QByteArrayList &folders) {
+  FolderSnapshots snapshots;
+  for (const QByteArray &folder : folders)
+    if (const auto listing = DefaultPlatform().Files->ReadFolder(folder))
+      snapshots.push_back(SnapshotOf(*listing));
+  return snapshots;
 }
 
 // Made by the bytes of the path, so that names that are not valid UTF-8 work too.

@@ -13,14 +13,20 @@
 namespace {
 
 // The ways a check may learn which names a folder holds: looked up name by name, read whole for
-// many new names, and read whole for a few because the caller keeps the names for later checks.
+// many new names, read whole for a few because the caller keeps the names for later checks, and
+// handed on by the listing that read the folders (which are then not read again).
 struct Way {
   const char *name;
   int padding;        // extra entries of the run, each with a free new name
   qsizetype readFrom; // new names from which a folder is read whole
+  bool listed = false;
 };
-const Way kWays[] = {
-    {"name by name", 0, 64}, {"many names", 80, 64}, {"kept names", 0, 1}, {"many parts", 600, 1}};
+const Way kWays[] = {{"name by name", 0, 64},
+                     {"many names", 80, 64},
+                     {"kept names", 0, 1},
+                     {"many parts", 600, 1},
+                     {"listed, few names", 0, 64, true},
+                     {"listed", 80, 1, true}};
 
 // One letter per line: . ok, S same, T taken, N not allowed, U unchanged, X excluded.
 QString Letters(const ConflictReport &report, qsizetype lines) {
@@ -115,15 +121,14 @@ private slots:
       options.cViewFolders = true;
       const qsizetype failing = expected.count('S') + expected.count('T') + expected.count('N');
       FolderNameCache names(way.readFrom);
-      const ConflictReport report = CheckConflicts(options, entries, allLines, names);
+      if (way.listed)
+        names.Offer(ListedSnapshots({folder, folder + "x/", folder + "y/", folder + "sub/"}));
+      CountingCalls calls;
+      const ConflictReport report = CheckConflicts(options, entries, allLines, names, calls);
       QVERIFY2(Letters(report, lines.size()) == expected, way.name);
       QCOMPARE(report.failing, failing);
-      // From the keys of the lines, as the window checks on every refresh.
-      FolderNameCache keyedNames(way.readFrom);
-      const ConflictReport keyed =
-          CheckConflicts(options, entries, KeyedPreview(entries, allLines, options), keyedNames);
-      QVERIFY2(Letters(keyed, lines.size()) == expected, way.name);
-      QCOMPARE(keyed.failing, failing);
+      if (way.listed)
+        QCOMPARE(calls.reads, 0);
     }
   }
 
@@ -164,6 +169,46 @@ private slots:
     QCOMPARE(calls.reads, 2);
     QCOMPARE(report.lines[5], LineConflict::NameTaken);
     QCOMPARE(report.failing, 1);
+  }
+
+  // The names the listing read stand for the folder while it stays unchanged; names read moments
+  // after a change serve one check, since a change within the same tick would not show.
+  void listedNames_standForTheFolderUntilItChanges_data() {
+    QTest::addColumn<bool>("settled");   // the folder was last changed an hour before it was listed
+    QTest::addColumn<bool>("fileAdded"); // a file takes a new name after the listing
+    QTest::addColumn<int>("checks");
+    QTest::addColumn<int>("reads"); // of the whole folder, by the checks
+    QTest::newRow("settled") << true << false << 3 << 0;
+    QTest::newRow("changed moments before") << false << false << 3 << 2;
+    QTest::newRow("changed after the listing") << true << true << 1 << 1;
+  }
+  void listedNames_standForTheFolderUntilItChanges() {
+    QFETCH(bool, settled);
+    QFETCH(bool, fileAdded);
+    QFETCH(int, checks);
+    QFETCH(int, reads);
+    QTemporaryDir dir;
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    std::vector<FileListEntry> entries;
+    QStringList lines;
+    for (int i = 0; i < 100; ++i) {
+      Make(folder + "p" + QByteArray::number(i), "p");
+      entries.push_back(Entry(folder, "p" + QByteArray::number(i)));
+      lines << QStringLiteral("q%1.").arg(i);
+    }
+    const timespec anHourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+    if (settled)
+      QCOMPARE(::utimensat(AT_FDCWD, folder.constData(), anHourAgo, 0), 0);
+    FolderNameCache names;
+    names.Offer(ListedSnapshots({folder}));
+    if (fileAdded)
+      Make(folder + "q5", "outside");
+    CountingCalls calls;
+    ConflictReport report;
+    for (int c = 0; c < checks; ++c)
+      report = CheckConflicts(RenameOptions(), entries, lines, names, calls);
+    QCOMPARE(calls.reads, reads);
+    QCOMPARE(report.failing, fileAdded ? 1 : 0);
   }
 
   void folderThatIgnoresCase_looksNamesUpAsSuch() {

@@ -111,12 +111,12 @@ private slots:
       // The same told from the folder read whole, as for many new names.
       FolderNameCache readWhole(1);
       const ConflictReport predictedRead = CheckConflicts(RenameOptions(), entries, lines, readWhole);
-      // And from the keys of the lines, as on every refresh of the window.
-      FolderNameCache keyedNames(1);
-      const ConflictReport predictedKeyed =
-          CheckConflicts(RenameOptions(), entries, KeyedPreview(entries, lines), keyedNames);
-      if (predictedRead.lines != predicted.lines || predictedKeyed.lines != predicted.lines ||
-          predictedKeyed.failing != predicted.failing)
+      // And from the names the listing read, as the window and the command line check.
+      FolderNameCache listed;
+      listed.Offer(ListedSnapshots({folder}));
+      const ConflictReport predictedListed = CheckConflicts(RenameOptions(), entries, lines, listed);
+      if (predictedRead.lines != predicted.lines || predictedListed.lines != predicted.lines ||
+          predictedListed.failing != predicted.failing)
         ++mispredictions;
       const RenameRunResult run = RenameAllEntries(RenameOptions(), entries, lines, calls);
       std::map<QByteArray, QByteArray> after = Disk(folder);

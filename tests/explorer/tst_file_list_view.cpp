@@ -38,6 +38,7 @@ QString TypeOf(const QString &name) {
 class LockedFoldersFileSystem final : public FileSystem {
 public:
   std::unique_ptr<FolderListing> ReadFolder(const QByteArray &folder) override {
+    reads << folder;
     return folder.contains("locked") ? nullptr : real.ReadFolder(folder);
   }
   bool Stat(FolderListing &listing, FolderItem &item) override { return real.Stat(listing, item); }
@@ -45,6 +46,7 @@ public:
   bool SetCurrentFolder(const QByteArray &path) override { return real.SetCurrentFolder(path); }
   QByteArray CurrentFolder() override { return real.CurrentFolder(); }
   LinuxFileSystem real;
+  QByteArrayList reads; // every folder read, in order
 };
 
 class FakeVolumes final : public VolumeTable {
@@ -299,6 +301,61 @@ private slots:
     // With folders shown nothing is walked.
     list.SetShowFolders(true);
     QVERIFY(!Find(list, "b.txt"));
+  }
+
+  // Set up at once, the list reads every folder once and hands their names on.
+  void setUp_readsEachFolderOnceAndHandsItsNamesOn_data() {
+    QTest::addColumn<bool>("recurse");
+    QTest::addColumn<QStringList>("read"); // relative to the folder
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("folder") << false << QStringList{""} << QStringList{"a.txt"};
+    QTest::newRow("recursive") << true << QStringList{"", "one/", "one/two/"}
+                               << QStringList{"a.txt", "b.txt", "c.txt"};
+  }
+  void setUp_readsEachFolderOnceAndHandsItsNamesOn() {
+    QFETCH(bool, recurse);
+    QFETCH(QStringList, read);
+    QFETCH(QStringList, files);
+    QTemporaryDir dir;
+    const QByteArray root = QFile::encodeName(dir.path()) + '/';
+    MakeFile(dir.path(), QStringLiteral("a.txt"));
+    MakeFile(dir.path(), QStringLiteral("one/b.txt"));
+    MakeFile(dir.path(), QStringLiteral("one/two/c.txt"));
+    LockedFoldersFileSystem fileSystem;
+    Platform platform = DefaultPlatform();
+    platform.Files = &fileSystem;
+    TZelvoRenameFileListView list(nullptr, &platform);
+    TZelvoRenameFileListView::ListSetUp setUp;
+    setUp.directory = dir.path();
+    setUp.showFolders = !recurse;
+    setUp.recurse = recurse;
+    setUp.viewTexts = false;
+    QVERIFY(list.SetUp(setUp));
+    QByteArrayList expected;
+    for (const QString &folder : read)
+      expected << root + QFile::encodeName(folder);
+    QCOMPARE(fileSystem.reads, expected);
+    QStringList captions;
+    for (const FileListEntry &e : list.Entries()) {
+      if (e.IsFolder())
+        continue;
+      captions << e.Caption;
+      QCOMPARE(e.SubItems[SubExtension], QStringLiteral("txt"));
+      QVERIFY(e.SubItems[SubFullPath].isEmpty() && e.SubItems[SubType].isEmpty() && e.IconKey.isEmpty());
+    }
+    QCOMPARE(captions, files);
+    const FolderSnapshots snapshots = list.TakeFolderSnapshots();
+    QCOMPARE(qsizetype(snapshots.size()), read.size());
+    QCOMPARE(snapshots.front()->folder, root);
+    QVERIFY(snapshots.front()->stamp.Known);
+    QByteArrayList names;
+    for (size_t i = 0; i < snapshots.front()->size(); ++i)
+      names << snapshots.front()->Name(i).toByteArray();
+    std::sort(names.begin(), names.end());
+    QCOMPARE(names, QByteArrayList({"a.txt", "one"}));
+    QVERIFY(list.TakeFolderSnapshots().empty()); // handed on once
+    QVERIFY(!list.SetUp({QStringLiteral("/no/such/folder")}));
+    QCOMPARE(list.Count(), int(captions.size()) + (recurse ? 0 : 1));
   }
 
   void directory_reloadsOnlyOnChange() {

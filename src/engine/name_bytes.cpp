@@ -1,6 +1,5 @@
-#include "engine/line_keys.h"
+#include "engine/name_bytes.h"
 
-#include "engine/folder_names.h"
 #include "platform/name_codec.h"
 
 #include <algorithm>
@@ -64,42 +63,4 @@ qsizetype WriteAllowedName(QStringView name, NameBytes &bytes, bool &ascii) {
   const QByteArray encoded = EncodeName(name);
   std::memcpy(out, encoded.constData(), size_t(encoded.size()));
   return encoded.size();
-}
-
-void AddLineKey(LineKeys &keys, const FileListEntry &entry, const QString &line, bool excluded,
-                NameBytes &scratch) {
-  LineKey key;
-  const QChar *folderText = entry.SubItems[SubFolder].constData();
-  key.runStart = folderText != keys.lastFolderText || entry.SubItems[SubFolder].isEmpty();
-  keys.lastFolderText = folderText;
-  const QStringView name = NameOfLine(line, entry.Caption);
-  bool ascii = false;
-  qsizetype size = 0;
-  if (excluded)
-    key.state = LineKeyState::Excluded;
-  else if (name == entry.Caption)
-    key.state = LineKeyState::Unchanged;
-  else if (IsDrive(entry) || (scratch.Clear(), size = WriteAllowedName(name, scratch, ascii)) < 0)
-    key.state = LineKeyState::NotAllowed;
-  else if (entry.NativePath.isEmpty())
-    key.state = LineKeyState::Made;
-  if (key.state != LineKeyState::Move) {
-    keys.keys.push_back(key);
-    return;
-  }
-  const QByteArrayView bytes = scratch.View(0, size_t(size));
-  // A new name of ASCII only that differs from the caption differs from the bytes of the old name
-  // too (any other character of the caption has bytes beyond ASCII).
-  if (!ascii) {
-    const QByteArrayView path = entry.NativePath;
-    const qsizetype slash = path.lastIndexOf('/');
-    if (path.sliced(slash + 1) == bytes) {
-      key.state = LineKeyState::Unchanged;
-      keys.keys.push_back(key);
-      return;
-    }
-  }
-  key.hash = quint32(HashName(bytes, keys.seed));
-  ++keys.partSizes[KeyPart(key.hash, keys.partBits)];
-  keys.keys.push_back(key);
 }
