@@ -333,6 +333,8 @@ void AppCore::InitAll() {
   o.opInsertBefore = o.opInsertBeforeEx = o.opInsertAfter = o.opInsertAfterEx = false;
   o.opLeftCutChars = o.opLeftCutCharsEx = o.opRightCutChars = o.opRightCutCharsEx = false;
   o.opMatchCase = o.opMatchCaseEx = false;
+  o.opRegularExpression = o.opRegularExpressionEx = false;
+  o.cMakeNamesUnique = false;
   o.tMask = defaults.tMask;
   o.tChangeFilename = o.tChangeFileNameEx = QString();
   o.tReplaceText = o.tReplaceTextEx = o.tReplaceTextNew = o.tReplaceTextNewEx = QString();

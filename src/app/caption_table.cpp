@@ -27,6 +27,8 @@ constexpr CaptionSlot kCaptionSlots[] = {
     {"Label7", "sWithNewText"},
     {"opMatchCase", "sMatchCase"},
     {"opMatchCaseEx", "sMatchCase"},
+    {"opRegularExpression", "sRegularExpression"},
+    {"opRegularExpressionEx", "sRegularExpression"},
     {"opLeftCutChars", "sLeftCrop"},
     {"opLeftCutCharsEx", "sLeftCrop"},
     {"opRightCutChars", "sRightCrop"},
@@ -53,6 +55,7 @@ constexpr CaptionSlot kCaptionSlots[] = {
     {"Label4", "sIncrement"},
     {"Label5", "sZeroFill"},
     {"opDirectory", "sByPath"},
+    {"cMakeNamesUnique", "sMakeNamesUnique"},
     {"lManual", "sManual"},
     {"rgTypeNumber#5", "sManual"},
     // More options tab and its menu twins

@@ -12,6 +12,7 @@ struct RenameOptions {
   QString tReplaceText;
   QString tReplaceTextNew;
   bool opMatchCase = false;
+  bool opRegularExpression = false; // tReplaceText is a pattern, tReplaceTextNew may name its groups
   bool opLeftCutChars = false;
   QString tLeftCutChars = QStringLiteral("0");
   bool opRightCutChars = false;
@@ -34,6 +35,7 @@ struct RenameOptions {
   QString tReplaceTextEx;
   QString tReplaceTextNewEx;
   bool opMatchCaseEx = false;
+  bool opRegularExpressionEx = false;
   bool opLeftCutCharsEx = false;
   QString tLeftCutCharsEx = QStringLiteral("0");
   bool opRightCutCharsEx = false;
@@ -58,6 +60,7 @@ struct RenameOptions {
   int rgTypeNumber = 0; // 0 Dec, 1 Hex, 2 Oct, 3 Bin, 4 Excel, 5 Manual
   QString tManualNumber = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");
   bool opDirectory = true;
+  bool cMakeNamesUnique = false; // a new name taken in its folder gets " (2)", " (3)"... before the extension
 
   // Switches of the "More Options" tab and of the window.
   bool cViewFolders = true;

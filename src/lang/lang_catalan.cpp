@@ -18,6 +18,8 @@ void FillCatalanTexts(LanguageTexts &t) {
   t.sReplaceText = QStringLiteral("Substitueix el Text");
   t.sWithNewText = QStringLiteral("Per aquest Text Nou");
   t.sMatchCase = QStringLiteral("Distingeix Majúscules en la Cerca");
+  t.sRegularExpression = QStringLiteral("Expressió Regular");
+  t.sMakeNamesUnique = QStringLiteral("Fes Noms Únics");
   t.sLeftCrop = QStringLiteral("Retalla per l'Esquerra");
   t.sRightCrop = QStringLiteral("Retalla per la Dreta");
   t.sInsertBefore = QStringLiteral("Insereix Abans");

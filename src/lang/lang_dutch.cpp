@@ -18,6 +18,8 @@ void FillDutchTexts(LanguageTexts &t) {
   t.sReplaceText = QStringLiteral("Tekst vervangen");
   t.sWithNewText = QStringLiteral("Door deze nieuwe tekst");
   t.sMatchCase = QStringLiteral("Hoofdlettergevoelig zoeken");
+  t.sRegularExpression = QStringLiteral("Reguliere expressie");
+  t.sMakeNamesUnique = QStringLiteral("Namen uniek maken");
   t.sLeftCrop = QStringLiteral("Links inkorten");
   t.sRightCrop = QStringLiteral("Rechts inkorten");
   t.sInsertBefore = QStringLiteral("Invoegen vóór");

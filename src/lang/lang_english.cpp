@@ -18,6 +18,8 @@ void FillEnglishTexts(LanguageTexts &t) {
   t.sReplaceText = QStringLiteral("Replace Text");
   t.sWithNewText = QStringLiteral("With this new Text");
   t.sMatchCase = QStringLiteral("Match Case In Searching Text");
+  t.sRegularExpression = QStringLiteral("Regular Expression");
+  t.sMakeNamesUnique = QStringLiteral("Make Names Unique");
   t.sLeftCrop = QStringLiteral("Left Crop");
   t.sRightCrop = QStringLiteral("Right Crop");
   t.sInsertBefore = QStringLiteral("Insert Before");

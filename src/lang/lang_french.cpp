@@ -18,6 +18,8 @@ void FillFrenchTexts(LanguageTexts &t) {
   t.sReplaceText = QStringLiteral("Remplacer le texte");
   t.sWithNewText = QStringLiteral("Par ce nouveau texte");
   t.sMatchCase = QStringLiteral("Respecter la casse dans la recherche");
+  t.sRegularExpression = QStringLiteral("Expression régulière");
+  t.sMakeNamesUnique = QStringLiteral("Rendre les noms uniques");
   t.sLeftCrop = QStringLiteral("Couper à gauche");
   t.sRightCrop = QStringLiteral("Couper à droite");
   t.sInsertBefore = QStringLiteral("Insérer avant");

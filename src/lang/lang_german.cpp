@@ -18,6 +18,8 @@ void FillGermanTexts(LanguageTexts &t) {
   t.sReplaceText = QStringLiteral("Text ersetzen");
   t.sWithNewText = QStringLiteral("Durch diesen neuen Text");
   t.sMatchCase = QStringLiteral("Groß-/Kleinschreibung beim Suchen beachten");
+  t.sRegularExpression = QStringLiteral("Regulärer Ausdruck");
+  t.sMakeNamesUnique = QStringLiteral("Namen eindeutig machen");
   t.sLeftCrop = QStringLiteral("Links kürzen");
   t.sRightCrop = QStringLiteral("Rechts kürzen");
   t.sInsertBefore = QStringLiteral("Davor einfügen");

@@ -18,6 +18,8 @@ void FillItalianTexts(LanguageTexts &t) {
   t.sReplaceText = QStringLiteral("Sostituisci testo");
   t.sWithNewText = QStringLiteral("Con questo nuovo testo");
   t.sMatchCase = QStringLiteral("Distingui maiuscole nella ricerca");
+  t.sRegularExpression = QStringLiteral("Espressione regolare");
+  t.sMakeNamesUnique = QStringLiteral("Rendi univoci i nomi");
   t.sLeftCrop = QStringLiteral("Taglia a sinistra");
   t.sRightCrop = QStringLiteral("Taglia a destra");
   t.sInsertBefore = QStringLiteral("Inserisci prima");

@@ -18,6 +18,8 @@ void FillPolishTexts(LanguageTexts &t) {
   t.sReplaceText = QStringLiteral("Zamień Tekst");
   t.sWithNewText = QStringLiteral("Na Ten Nowy Tekst");
   t.sMatchCase = QStringLiteral("Uwzględniaj Wielkość Liter Przy Szukaniu");
+  t.sRegularExpression = QStringLiteral("Wyrażenie Regularne");
+  t.sMakeNamesUnique = QStringLiteral("Nadaj Unikalne Nazwy");
   t.sLeftCrop = QStringLiteral("Obetnij z Lewej");
   t.sRightCrop = QStringLiteral("Obetnij z Prawej");
   t.sInsertBefore = QStringLiteral("Wstaw Przed");

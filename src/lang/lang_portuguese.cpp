@@ -18,6 +18,8 @@ void FillPortugueseTexts(LanguageTexts &t) {
   t.sReplaceText = QStringLiteral("Substituir texto");
   t.sWithNewText = QStringLiteral("Por este novo texto");
   t.sMatchCase = QStringLiteral("Diferenciar maiúsculas na pesquisa");
+  t.sRegularExpression = QStringLiteral("Expressão regular");
+  t.sMakeNamesUnique = QStringLiteral("Tornar nomes únicos");
   t.sLeftCrop = QStringLiteral("Cortar à esquerda");
   t.sRightCrop = QStringLiteral("Cortar à direita");
   t.sInsertBefore = QStringLiteral("Inserir antes");

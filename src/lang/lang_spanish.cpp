@@ -18,6 +18,8 @@ void FillSpanishTexts(LanguageTexts &t) {
   t.sReplaceText = QStringLiteral("Reemplazar Texto");
   t.sWithNewText = QStringLiteral("Con este Nuevo Texto");
   t.sMatchCase = QStringLiteral("Distinguir Mayúsculas en la Búsqueda");
+  t.sRegularExpression = QStringLiteral("Expresión Regular");
+  t.sMakeNamesUnique = QStringLiteral("Hacer Nombres Únicos");
   t.sLeftCrop = QStringLiteral("Recortar por la Izquierda");
   t.sRightCrop = QStringLiteral("Recortar por la Derecha");
   t.sInsertBefore = QStringLiteral("Insertar Antes");

@@ -29,6 +29,8 @@ constexpr SlotEntry kSlots[] = {
     {"sReplaceText", &LanguageTexts::sReplaceText},
     {"sWithNewText", &LanguageTexts::sWithNewText},
     {"sMatchCase", &LanguageTexts::sMatchCase},
+    {"sRegularExpression", &LanguageTexts::sRegularExpression},
+    {"sMakeNamesUnique", &LanguageTexts::sMakeNamesUnique},
     {"sLeftCrop", &LanguageTexts::sLeftCrop},
     {"sRightCrop", &LanguageTexts::sRightCrop},
     {"sInsertBefore", &LanguageTexts::sInsertBefore},

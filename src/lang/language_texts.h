@@ -38,6 +38,8 @@ struct LanguageTexts {
   QString sReplaceText;
   QString sWithNewText;
   QString sMatchCase;
+  QString sRegularExpression;
+  QString sMakeNamesUnique;
   QString sLeftCrop;
   QString sRightCrop;
   QString sInsertBefore;

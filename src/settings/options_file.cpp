@@ -33,6 +33,7 @@ const std::array kTabKeys = {
     TabKeys{"Match Case", "opMatchCase", "opMatchCaseEx", Encoding::Flag, "0"},
     TabKeys{"Replace Text", "tReplaceText", "tReplaceTextEx", Encoding::Quoted, ""},
     TabKeys{"With This", "tReplaceTextNew", "tReplaceTextNewEx", Encoding::Quoted, ""},
+    TabKeys{"Regular Expression", "opRegularExpression", "opRegularExpressionEx", Encoding::Flag, "0"},
     TabKeys{"Left Crop", "opLeftCutChars", "opLeftCutCharsEx", Encoding::Flag, "0"},
     TabKeys{"Left Crop n", "tLeftCutChars", "tLeftCutCharsEx", Encoding::Bare, "0"},
     TabKeys{"Right Crop", "opRightCutChars", "opRightCutCharsEx", Encoding::Flag, "0"},
@@ -57,6 +58,7 @@ const std::array kNumberKeys = {
     FileKey{"ZeroFill", "tZeroFill", Encoding::Bare, "1"},
     FileKey{"RgTypeNumber", "rgTypeNumber", Encoding::Index, "0"},
     FileKey{"RG Values", "0-Dec, 1-Hex, 2-Oct, 3-Bin", Encoding::Note, ""},
+    FileKey{"Make Names Unique", "cMakeNamesUnique", Encoding::Flag, "0"},
 };
 
 const QString kFilename = QStringLiteral("Filename");

@@ -32,6 +32,8 @@ const QList<SlotText> &englishTexts() {
       {"sReplaceText", QStringLiteral("Replace Text")},
       {"sWithNewText", QStringLiteral("With this new Text")},
       {"sMatchCase", QStringLiteral("Match Case In Searching Text")},
+      {"sRegularExpression", QStringLiteral("Regular Expression")},
+      {"sMakeNamesUnique", QStringLiteral("Make Names Unique")},
       {"sLeftCrop", QStringLiteral("Left Crop")},
       {"sRightCrop", QStringLiteral("Right Crop")},
       {"sInsertBefore", QStringLiteral("Insert Before")},
@@ -266,7 +268,7 @@ class TestLanguageTables : public QObject {
 private slots:
   void slotNames_areUniqueAndInTableOrder() {
     const QStringList &names = LanguageSlotNames();
-    QCOMPARE(names.size(), 131);
+    QCOMPARE(names.size(), 133);
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
     QCOMPARE(names.first(), QStringLiteral("sInstantPreview"));
     QCOMPARE(names.last(), QStringLiteral("sNoAccents"));

@@ -28,13 +28,14 @@ private slots:
     WriteOptions(RenameOptions(), ini);
     const QByteArray tab =
         "Replace With=0\nReplace With Text=\"\"\nMatch Case=0\nReplace Text=\"\"\n"
-        "With This=\"\"\nLeft Crop=0\nLeft Crop n=0\nRight Crop=0\nRight Crop n=0\n"
+        "With This=\"\"\nRegular Expression=0\nLeft Crop=0\nLeft Crop n=0\nRight Crop=0\nRight Crop n=0\n"
         "Insert Before=0\nInsert Before text=\"\"\nInsert After=0\nInsert After text=\"\"\n"
         "Case 1=1\nCase 2=0\nCase 3=0\nCase 4=0\nCase 5=0\n";
     QCOMPARE(ini.ToBytes(),
              "[Filename]\nFile Mask=*.*\n" + tab + "[Extension]\n" + tab +
                  "[Autonumber]\nNo Changes=1\nBefore Filename=0\nAfter Filename=0\nstart At=1\n"
-                 "Increment=1\nZeroFill=1\nRgTypeNumber=0\nRG Values=0-Dec, 1-Hex, 2-Oct, 3-Bin\n");
+                 "Increment=1\nZeroFill=1\nRgTypeNumber=0\nRG Values=0-Dec, 1-Hex, 2-Oct, 3-Bin\n"
+                 "Make Names Unique=0\n");
   }
 
   void everyStoredOption_roundTripsThroughFile() {
@@ -45,6 +46,8 @@ private slots:
     saved.tReplaceText = "\"quoted\"";
     saved.tReplaceTextNew = "é€";
     saved.opMatchCase = true;
+    saved.opRegularExpressionEx = true; // the name tab's stays off: the sections are not mixed up
+    saved.cMakeNamesUnique = true;
     saved.opLeftCutChars = true;
     saved.tLeftCutChars = "abc"; // numeric fields keep whatever text they hold
     saved.opRightCutCharsEx = true;
@@ -84,6 +87,28 @@ private slots:
             after.cWorkWithFolders);
     QCOMPARE(after.tManualNumber, QString("XYZ"));
     QCOMPARE(after.tMask, QString("*.txt"));
+  }
+
+  // A file written before these keys existed holds no pattern: its find text stays plain text.
+  void newFlagsAbsent_turnOff_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QList<bool>>("expected"); // name pattern, extension pattern, unique names
+    QTest::newRow("none") << QByteArray("[Filename]\nReplace Text=\"a.b\"\n")
+                          << QList<bool>{false, false, false};
+    QTest::newRow("name tab only") << QByteArray(
+                                          "[Filename]\nRegular Expression=1\n[Autonumber]\nZeroFill=2\n")
+                                   << QList<bool>{true, false, false};
+    QTest::newRow("extension and numbers")
+        << QByteArray("[Extension]\nRegular Expression=1\n[Autonumber]\nMake Names Unique=1\n")
+        << QList<bool>{false, true, true};
+  }
+  void newFlagsAbsent_turnOff() {
+    QFETCH(QByteArray, file);
+    QFETCH(QList<bool>, expected);
+    RenameOptions current;
+    current.opRegularExpression = current.opRegularExpressionEx = current.cMakeNamesUnique = true;
+    const RenameOptions o = Loaded(file, current);
+    QCOMPARE((QList<bool>{o.opRegularExpression, o.opRegularExpressionEx, o.cMakeNamesUnique}), expected);
   }
 
   void onlyLowerCaseKey_loadsDefaultsForTheRest() {
