@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -146,8 +147,13 @@ void AppCore::SyncPreview() {
   // A refresh stopped by a number that cannot be read is told once, whoever ran it.
   if (m_session->RefreshCount() != m_reportedRefresh) {
     m_reportedRefresh = m_session->RefreshCount();
-    if (!m_session->LastRefreshError().isEmpty())
+    // A field in error is told by its colour and the preview's line, not by a box on every key.
+    if (!m_session->LastRefreshError().isEmpty() && preview.FieldInError.isEmpty())
       m_dialogs.ShowError(m_session->LastRefreshError());
+  }
+  if (preview.FieldInError != m_fieldInError) {
+    const QString before = std::exchange(m_fieldInError, preview.FieldInError);
+    emit FieldInErrorChanged(before, m_fieldInError);
   }
 }
 

@@ -62,6 +62,9 @@ public:
   const LanguageTexts &Texts() const { return m_texts; }
   int CurrentLanguage() const { return m_currentLanguage; }
   bool PreviewValid() const;
+  // The text field whose content stopped the last refresh (a pattern that does not compile, a
+  // replacement naming a group the pattern lacks), shown in the error colour; empty when none.
+  const QString &FieldInError() const { return m_fieldInError; }
   bool UndoAvailable() const;
   bool Active() const { return m_active; }
   // cWorkWithFolders can be changed only while folders are shown.
@@ -193,6 +196,8 @@ signals:
   void WorkWithFoldersEnabledChanged(bool enabled);
   void CaptionChanged(const QString &caption);
   void HintChanged(const QString &hint);
+  // FieldInError() changed: the field named before (if any) and the one named now (if any).
+  void FieldInErrorChanged(const QString &before, const QString &now);
   // After the texts changed: the window applies Captions().
   void LanguageChanged(int index);
   // The entries a rename run could not rename, for the error list.
@@ -264,6 +269,7 @@ private:
   int m_progressDelayMs = 500;
   int m_progressIntervalMs = 50;
   int m_reportedRefresh = 0;
+  QString m_fieldInError;
   bool m_firstShow = true;
   // Refreshes asked for while held run once when the last hold ends.
   int m_holds = 0;

@@ -47,6 +47,16 @@ QString CliUsage() {
       "                              \\MY2 two digits, \\MN track, \\MZ track of two digits, \\MG genre\n"
       "                              (ID3v2, Vorbis comments of FLAC, Ogg and Opus, MP4 tags, ...)\n"
       "\n"
+      "Regular expressions and unique names (with --set):\n"
+      "  opRegularExpression=1       tReplaceText is a regular expression (opRegularExpressionEx=1: the\n"
+      "                              extension's); in tReplaceTextNew $1...$99 or ${12} is a group,\n"
+      "                              ${name} a named group, $0 or $& the whole match, $$ a dollar sign;\n"
+      "                              case is ignored unless opMatchCase=1 (opMatchCaseEx=1)\n"
+      "                              (--set tReplaceText='^IMG_(\\d{4})(\\d\\d)(\\d\\d)_'\n"
+      "                              --set tReplaceTextNew='$1-$2-$3 ' gives 2024-07-14 093005.jpg)\n"
+      "  cMakeNamesUnique=1          a new name already taken in its folder gets \" (2)\", \" (3)\"...\n"
+      "                              before its extension\n"
+      "\n"
       "Ctrl-C stops a run between two files; it then ends as usual (summary, undo script).\n"
       "Exit status: 0 done, 1 some files were not renamed, 2 bad usage or bad input.\n");
 }

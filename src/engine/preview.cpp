@@ -2,10 +2,15 @@
 
 #include "engine/auto_number.h"
 #include "engine/option_rules.h"
+#include "engine/pattern_replace.h"
 #include "engine/rename_run.h"
 #include "engine/string_functions.h"
+#include "engine/unique_names.h"
 #include "explorer/explorer_helpers.h"
 #include "platform/name_codec.h"
+
+#include <optional>
+#include <tuple>
 
 namespace {
 
@@ -22,6 +27,7 @@ struct PartOptions {
   const QString &find;
   const QString &replacement;
   bool matchCase;
+  const PatternReplacement *pattern; // when the find text is a regular expression
   bool leftCut;
   int leftCount;
   bool rightCut;
@@ -33,19 +39,20 @@ struct PartOptions {
   bool noCase, upper, lower, firstUp, firstLow;
 };
 
-PartOptions NameOptions(const RenameOptions &o, const NumericOptions &n) {
-  return {o.opReplace,      o.tChangeFilename, o.opReplaceText, o.tReplaceText,    o.tReplaceTextNew,
-          o.opMatchCase,    o.opLeftCutChars,  n.leftCut,       o.opRightCutChars, n.rightCut,
-          o.opInsertBefore, o.tInsertBefore,   o.opInsertAfter, o.tInsertAfter,    o.opNoCaseChanges,
-          o.opUpperCase,    o.opLowerCase,     o.opFirstLetter, o.opfirstLetterLow};
+PartOptions NameOptions(const RenameOptions &o, const NumericOptions &n, const PatternReplacement *pattern) {
+  return {o.opReplace,       o.tChangeFilename, o.opReplaceText,  o.tReplaceText,  o.tReplaceTextNew,
+          o.opMatchCase,     pattern,           o.opLeftCutChars, n.leftCut,       o.opRightCutChars,
+          n.rightCut,        o.opInsertBefore,  o.tInsertBefore,  o.opInsertAfter, o.tInsertAfter,
+          o.opNoCaseChanges, o.opUpperCase,     o.opLowerCase,    o.opFirstLetter, o.opfirstLetterLow};
 }
 
-PartOptions ExtensionOptions(const RenameOptions &o, const NumericOptions &n) {
-  return {o.opReplaceEx,       o.tChangeFileNameEx, o.opReplaceTextEx,   o.tReplaceTextEx,
-          o.tReplaceTextNewEx, o.opMatchCaseEx,     o.opLeftCutCharsEx,  n.leftCutEx,
-          o.opRightCutCharsEx, n.rightCutEx,        o.opInsertBeforeEx,  o.tInsertBeforeEx,
-          o.opInsertAfterEx,   o.tInsertAfterEx,    o.opNoCaseChangesEx, o.opUpperCaseEx,
-          o.opLowerCaseEx,     o.opFirstLetterEx,   o.opFirstLetterLowEx};
+PartOptions ExtensionOptions(const RenameOptions &o, const NumericOptions &n,
+                             const PatternReplacement *pattern) {
+  return {o.opReplaceEx,       o.tChangeFileNameEx, o.opReplaceTextEx, o.tReplaceTextEx,
+          o.tReplaceTextNewEx, o.opMatchCaseEx,     pattern,           o.opLeftCutCharsEx,
+          n.leftCutEx,         o.opRightCutCharsEx, n.rightCutEx,      o.opInsertBeforeEx,
+          o.tInsertBeforeEx,   o.opInsertAfterEx,   o.tInsertAfterEx,  o.opNoCaseChangesEx,
+          o.opUpperCaseEx,     o.opLowerCaseEx,     o.opFirstLetterEx, o.opFirstLetterLowEx};
 }
 
 // The seven steps, in their fixed order; variables are expanded where a text option is used.
@@ -57,7 +64,13 @@ bool TransformPart(QString &part, const PartOptions &p, const FileListEntry &ent
     if (!context.error.isEmpty())
       return false;
   }
-  if (p.replaceText) {
+  if (p.replaceText && p.pattern) {
+    // As for plain text, only the typed replacement carries variables.
+    part = p.pattern->Apply(
+        part, [&](const QString &piece) { return expansion.WriteTextExtended(entry, piece, context); });
+    if (!context.error.isEmpty())
+      return false;
+  } else if (p.replaceText) {
     // Only the typed replacement carries variables, expanded afresh for every match: a "\" that the
     // file name itself holds is no variable and stays.
     part = ReplaceAllTextWith(part, p.find, !p.matchCase,
@@ -103,6 +116,7 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
   const RenameOptions &o = sources.options;
   QStringList &lines = preview.lZelvoList;
   preview.PreviewValid = true;
+  preview.FieldInError.clear();
   lines.clear();
 
   if (IsDrivesFolder(sources.directory)) {
@@ -124,10 +138,28 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
   state.AutoNumberZeroFill = n.zeroFill;
   state.AutoNumberCounter = n.startAt;
 
+  // Patterns are compiled once for the whole refresh; one that cannot be used stops it.
+  std::optional<PatternReplacement> namePattern, extensionPattern;
+  if (o.opReplaceText && o.opRegularExpression)
+    namePattern.emplace(o.tReplaceText, o.tReplaceTextNew, o.opMatchCase);
+  if (o.opReplaceTextEx && o.opRegularExpressionEx)
+    extensionPattern.emplace(o.tReplaceTextEx, o.tReplaceTextNewEx, o.opMatchCaseEx);
+  for (const auto &[pattern, find, replacement] :
+       {std::tuple{&namePattern, "tReplaceText", "tReplaceTextNew"},
+        std::tuple{&extensionPattern, "tReplaceTextEx", "tReplaceTextNewEx"}}) {
+    if (!*pattern || (*pattern)->error().isEmpty())
+      continue;
+    preview.PreviewValid = false;
+    preview.FieldInError = QLatin1String((*pattern)->PatternError() ? find : replacement);
+    lines.append((*pattern)->error());
+    return (*pattern)->error();
+  }
+
   NoExpansion noExpansion;
   TextExpansion &expansion = sources.expansion ? *sources.expansion : noExpansion;
-  const PartOptions nameOptions = NameOptions(o, n);
-  const PartOptions extensionOptions = ExtensionOptions(o, n);
+  const PartOptions nameOptions = NameOptions(o, n, namePattern ? &*namePattern : nullptr);
+  const PartOptions extensionOptions =
+      ExtensionOptions(o, n, extensionPattern ? &*extensionPattern : nullptr);
   const bool numberBefore = o.opABeforeFilename;
   const bool excludeFolders = o.cViewFolders && !o.cWorkWithFolders;
 
@@ -180,6 +212,8 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
     parts.name.append(parts.extension);
     lines.append(std::move(parts.name));
   }
+  if (o.cMakeNamesUnique)
+    (void)MakeNamesUnique(o, entries, lines, sources.calls ? *sources.calls : SystemFileSystemCalls());
   return {};
 }
 

@@ -6,6 +6,7 @@
 #include "engine/rename_options.h"
 #include "engine/text_expansion.h"
 #include "explorer/file_list_entry.h"
+#include "platform/safe_rename.h"
 
 #include <QStringList>
 
@@ -14,6 +15,9 @@
 struct Preview {
   QStringList lZelvoList;    // line i belongs to entry i of the file list
   bool PreviewValid = false; // the lines are the result of the last refresh
+  // The control whose text stopped the last refresh ("tReplaceText" for a pattern that does not
+  // compile), or empty. The preview then holds one line, the message, and is not valid.
+  QString FieldInError;
 };
 
 // What a refresh reads.
@@ -23,6 +27,7 @@ struct RefreshSources {
   QString directory;                      // the listed folder, or "Drives"
   TextExpansion *expansion = nullptr;     // nullptr: variables stay as typed
   const PreviewTexts *texts = nullptr;    // nullptr: English
+  FileSystemCalls *calls = nullptr;       // where names made unique are looked up; nullptr: the system
 };
 
 // Rebuilds the preview. Returns an empty text, or the error that stopped the refresh (the lines

@@ -54,6 +54,8 @@ RenameErrorRecord RenameSession::RenameAll(const RunProgress &progress) {
   if (IsDrivesFolder(m_list.Directory()))
     return {};
   EnsurePreview();
+  if (!m_preview.PreviewValid) // the preview holds a message (a pattern that cannot be used), no names
+    return {};
   // A journal lets a run cut short be put back (InterruptedJournals, RecoverJournal); a run goes on
   // without one where it cannot be made.
   RunJournal journal;
@@ -140,9 +142,10 @@ SaveOutcome RenameSession::SaveRenameScript(const QString &chosenPath, const Con
                                             bool shellFilterChosen) {
   EnsurePreview();
   const ScriptFile file = ChooseScriptFile(chosenPath, kRenameScriptTarget, shellFilterChosen);
-  // The drives view pairs no entry with a line: the script renames nothing.
+  // The drives view pairs no entry with a line, nor does a preview that holds a message: the script
+  // renames nothing.
   const ScriptText script =
-      IsDrivesFolder(m_list.Directory())
+      IsDrivesFolder(m_list.Directory()) || !m_preview.PreviewValid
           ? MakeRenameScript(m_options, {}, {}, file.format)
           : MakeRenameScript(m_options, m_list.Entries(), m_preview.lZelvoList, file.format);
   return Save(file.path, script.text, true, RunMode(file.format), confirmOverwrite);

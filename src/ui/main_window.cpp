@@ -28,6 +28,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -271,6 +272,16 @@ void TfZelvoRename::BindCore() {
   connect(&core, &AppCore::WorkWithFoldersEnabledChanged, ui->cWorkWithFolders, &QWidget::setEnabled);
   connect(&core, &AppCore::CaptionChanged, this, &QWidget::setWindowTitle);
   connect(&core, &AppCore::HintChanged, this, &QWidget::setToolTip);
+  connect(&core, &AppCore::FieldInErrorChanged, this, [this](const QString &before, const QString &now) {
+    if (auto *edit = findChild<QLineEdit *>(before))
+      edit->setPalette(QPalette());
+    if (auto *edit = findChild<QLineEdit *>(now)) {
+      QPalette palette = edit->palette();
+      palette.setColor(QPalette::Base, QColor(0xff, 0xd0, 0xd0));
+      palette.setColor(QPalette::Text, Qt::black);
+      edit->setPalette(palette);
+    }
+  });
   connect(&core, &AppCore::LanguageChanged, this, &TfZelvoRename::ApplyLanguage);
   connect(&core, &AppCore::ShellEntryInstalledChanged, this, &TfZelvoRename::ApplyLanguage);
   connect(&core, &AppCore::ErrorsToShow, this, [this](const RenameErrorRecord &errors) {

@@ -23,6 +23,14 @@ private slots:
     QTest::newRow("text list that is a device")
         << QStringList{"--text-list", "/dev/null"} << "not a regular file";
     QTest::newRow("undo script without rename") << QStringList{"--undo-script", "u.bat"} << "--rename";
+    QTest::newRow("pattern that does not compile")
+        << QStringList{"--set", "opReplaceText=1", "--set",   "opRegularExpression=1",
+                       "--set", "tReplaceText=(",  "--rename"}
+        << "Regular expression \"(\": missing closing parenthesis at 1";
+    QTest::newRow("replacement naming a missing group")
+        << QStringList{"--set", "opReplaceTextEx=1",    "--set",   "opRegularExpressionEx=1",
+                       "--set", "tReplaceTextNewEx=$1", "--rename"}
+        << "no group 1";
   }
   void badInput_exitsWithStatusTwo() {
     QFETCH(QStringList, extra);
@@ -67,6 +75,21 @@ private slots:
     given.replace(0, "sub"); // the folder is left alone
     given.sort();
     QCOMPARE(Names(dir.path()), given);
+  }
+
+  // Names made unique are what --lines prints, --check passes and the run gives.
+  void uniqueNames_seenByLinesCheckAndRun() {
+    QTemporaryDir dir;
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpg", "same.jpg"})
+      Touch(dir.filePath(name));
+    const QStringList set{"--set", "opReplace=1",       "--set", "tChangeFilename=same",
+                          "--set", "cMakeNamesUnique=1"};
+    const CliRun check = Run(QStringList(set) << "--lines"
+                                              << "--check" << dir.path());
+    QCOMPARE(check.status, int(CliDone));
+    QCOMPARE(check.out, QStringLiteral("same (2).jpg\nsame (3).jpg\nsame (4).jpg\nsame.jpg\n"));
+    QCOMPARE(Run(QStringList(set) << "--rename" << dir.path()).status, int(CliDone));
+    QCOMPARE(Names(dir.path()), (QStringList{"same (2).jpg", "same (3).jpg", "same (4).jpg", "same.jpg"}));
   }
 
   void table_marksChangesAndCounts() {
