@@ -1,7 +1,8 @@
 // What the safety of a rename run costs, measured in one run: the ordering of the plan and the
-// journal beside the whole run ("x_" before every name) and beside the whole command-line job, a
-// plan that is one long chain, and the conflict check beside the refresh that builds the lines, on
-// its own (in processor time; bench_conflict_check times it on every refresh of the window).
+// journal beside the whole run ("x_" before every name), the whole command-line job beside the same
+// job with both switched off, a plan that is one long chain, and the conflict check beside the
+// refresh that builds the lines, on its own (in processor time; bench_conflict_check times it on
+// every refresh of the window).
 // Usage: bench_run_safety [FOLDER [COUNTS...]]   (default: the temporary folder, 10000 100000)
 #include "bench_timing.h"
 #include "cli/cli_job.h"
@@ -79,8 +80,9 @@ template <typename Lines> double TimedRun(const QString &base, int count, Lines 
   return times[1];
 }
 
-// The command-line job "x_" before every name, over fresh files: median of five, in ms.
-double TimedCliJob(const QString &base, int count) {
+// The command-line job "x_" before every name, over fresh files: median of five, in ms. A plain job
+// runs without ordering the plan and without a journal.
+double TimedCliJob(const QString &base, int count, bool plain) {
   std::vector<double> times;
   for (int r = 0; r < 5; ++r) {
     const Folder f = MakeFiles(base, count);
@@ -89,6 +91,7 @@ double TimedCliJob(const QString &base, int count) {
     a.settings = {{QStringLiteral("opInsertBefore"), QStringLiteral("1")},
                   {QStringLiteral("tInsertBefore"), QStringLiteral("x_")}};
     a.lines = a.rename = true;
+    a.plainRun = plain;
     QString shown, messages;
     QTextStream out(&shown), err(&messages);
     CliJobRemains remains; // freed after the clock stops, as the program never frees it
@@ -148,19 +151,15 @@ int main(int argc, char **argv) {
       to[i] = "/f/x_" + NameOf(i);
     }
     const double order = MedianMs([&] { (void)OrderRenames(from, to); });
-    // The job with both, beside the job less what both take (timed on the same plan alone).
-    const double job = TimedCliJob(work.path(), count);
-    const Folder jobFiles = MakeFiles(work.path(), count);
-    for (int i = 0; i < count; ++i) {
-      from[i] = jobFiles.path + NameOf(i);
-      to[i] = jobFiles.path + "x_" + NameOf(i);
-    }
-    const double jobOrder = MedianMs([&] { (void)OrderRenames(from, to); });
-    const double jobJournal = TimedJournal(work.path(), from, to);
-    const double without = job - jobOrder - jobJournal;
+    // The job with both, beside the same job run with both switched off.
+    const double job = TimedCliJob(work.path(), count, false);
+    const double without = TimedCliJob(work.path(), count, true);
     std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "CLI job / without order+journal", count, without, job,
                 job / without);
     std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "ordering the plan / run", count, run, order, order / run);
+    const double journalAlone = TimedJournal(work.path(), from, to);
+    std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "journal of the plan alone / run", count, run,
+                journalAlone, journalAlone / run);
     std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "run with journal / without", count, run, journaled,
                 journaled / run);
     std::printf("%-34s %8d %12.2f %12.2f %8.3f\n", "one long chain / x_ prefix", count, run, chained,

@@ -30,6 +30,9 @@ struct CliArguments {
   bool force = false;   // replace existing output files
   bool help = false;
   bool version = false;
+  // Not on the command line: the run takes the list's order and keeps no journal, to measure what
+  // the ordering and the journal cost.
+  bool plainRun = false;
 };
 
 struct CliParse {

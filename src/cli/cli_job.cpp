@@ -3,6 +3,7 @@
 #include "cli/cli_outputs.h"
 
 #include "engine/batch_scripts.h"
+#include "engine/journalled_run.h"
 #include "engine/option_fields.h"
 #include "engine/option_rules.h"
 #include "engine/preview.h"
@@ -289,14 +290,14 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   if (!a.rename)
     return a.check && failing > 0 ? CliSomeFailed : CliDone;
 
-  RunJournal journal;
-  if (const QString journalError = journal.Open(); !journalError.isEmpty())
-    err << "zelvo-rename-cli: " << journalError << "; renaming without a journal\n";
   RenameRunControl control;
   control.stop = stop;
-  control.observer = &journal;
   control.recheckKinds = false; // the folder was read a moment ago
-  const auto runHeld = std::make_shared<RenameRunResult>(RenameAllEntries(options, entries, lines, control));
+  control.ordered = !a.plainRun;
+  const auto runHeld = std::make_shared<RenameRunResult>(
+      RunJournalled(options, entries, lines, control, [&](const QString &why) {
+        err << "zelvo-rename-cli: " << why << "; renaming without a journal\n";
+      }));
   if (remains)
     remains->held.push_back(runHeld);
   const RenameRunResult &run = *runHeld;

@@ -22,6 +22,13 @@ void UndoRecord::clear() {
   nativeNew.clear();
 }
 
+void UndoRecord::reserve(qsizetype n) {
+  lOld.reserve(n);
+  lNew.reserve(n);
+  nativeOld.reserve(n);
+  nativeNew.reserve(n);
+}
+
 void UndoRecord::append(const QString &oldPath, const QString &newPath, const QByteArray &nativeOldPath,
                         const QByteArray &nativeNewPath) {
   lOld.append(oldPath);
@@ -196,11 +203,23 @@ public:
   }
 
   RenameRunResult Execute() {
-    const std::vector<OrderedStep> order = OrderRenames(m_from, m_to);
+    std::vector<OrderedStep> order;
+    if (m_control.ordered) {
+      order = OrderRenames(m_from, m_to);
+    } else {
+      order.resize(m_from.size());
+      for (size_t k = 0; k < order.size(); ++k)
+        order[k].entry = qsizetype(k);
+    }
     std::vector<QByteArray> temporary(order.size());
+    qsizetype cycles = 0;
     for (size_t k = 0; k < order.size(); ++k)
-      if (order[k].cycleLength > 0)
+      if (order[k].cycleLength > 0) {
         temporary[k] = CycleTemporaryName(m_from[order[k].entry]);
+        ++cycles;
+      }
+    // Every entry takes one position of the undo record, the first of each cycle two.
+    m_result.undo.reserve(qsizetype(order.size()) + cycles);
     if (m_control.observer)
       m_control.observer->Planned(PlanOf(order, temporary));
     for (size_t k = 0; k < order.size();) {

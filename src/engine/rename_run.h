@@ -28,6 +28,8 @@ struct UndoRecord {
   qsizetype size() const { return lOld.size(); }
   bool isEmpty() const { return lOld.isEmpty(); }
   void clear();
+  // Room for n positions, so that a run's record is not moved as it grows.
+  void reserve(qsizetype n);
   void append(const QString &oldPath, const QString &newPath, const QByteArray &nativeOldPath,
               const QByteArray &nativeNewPath);
   void removeLast();
@@ -90,6 +92,10 @@ struct RenameRunControl {
   // that changed kind since they were listed. A caller that read the folder just before the run,
   // as the command line does, takes the kinds of that read as they are.
   bool recheckKinds = true;
+  // Whether names held by other entries are freed first and cycles go through a temporary name
+  // (OrderRenames). Off, entries are taken in the list's order, which is right only for a plan in
+  // which no new name is the old name of another entry: for measuring what the ordering costs.
+  bool ordered = true;
 };
 
 // Whether a name may be given to a file: not empty, not "." or "..", no "/" and no control character

@@ -1,8 +1,8 @@
 #include "engine/rename_session.h"
 
 #include "engine/batch_scripts.h"
+#include "engine/journalled_run.h"
 #include "engine/option_rules.h"
-#include "engine/run_journal.h"
 #include "engine/undo.h"
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_view.h"
@@ -56,14 +56,9 @@ RenameErrorRecord RenameSession::RenameAll(const RunProgress &progress) {
   EnsurePreview();
   if (!m_preview.PreviewValid) // the preview holds a message (a pattern that cannot be used), no names
     return {};
-  // A journal lets a run cut short be put back (InterruptedJournals, RecoverJournal); a run goes on
-  // without one where it cannot be made.
-  RunJournal journal;
   RenameRunControl control;
   control.progress = progress;
-  if (journal.Open().isEmpty())
-    control.observer = &journal;
-  const RenameRunResult run = RenameAllEntries(m_options, m_list.Entries(), m_preview.lZelvoList, control);
+  const RenameRunResult run = RunJournalled(m_options, m_list.Entries(), m_preview.lZelvoList, control);
   m_undo = run.undo;
   const QString maskBefore = m_options.tMask;
   m_options.ResetAfterRename();
