@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kArrowSize = 16;
@@ -40,7 +42,9 @@ FileListHeader::FileListHeader(TZelvoRenameFileListView &list, QWidget *parent)
   setStretchLastSection(false);
   connect(this, &QHeaderView::sectionClicked, this, [this](int section) { m_list.SortByColumn(section); });
   connect(this, &QHeaderView::sectionResized, this, [this](int section, int, int size) {
-    m_list.SetColumnWidth(section, size);
+    if (m_showing)
+      return;
+    m_list.SetColumnWidth(section, size); // the list's change shows the widths again
     m_resizing = m_resizing || m_pressed;
   });
   connect(this, &QHeaderView::sectionHandleDoubleClicked, this, [this](int section) {
@@ -50,6 +54,36 @@ FileListHeader::FileListHeader(TZelvoRenameFileListView &list, QWidget *parent)
     emit HeaderEndTrack();
   });
   connect(&m_list, &TZelvoRenameFileListView::OnRecienOrdenado, viewport(), [this] { viewport()->update(); });
+}
+
+int FileListHeader::CaptionWidth(int section) const {
+  // Room for the sort marker, which any column of a folder may show.
+  const int marker = m_list.ShowColumnIcon && !m_list.IsDrivesView() ? kArrowSize + 2 : 0;
+  return sectionSizeHint(section) + marker;
+}
+
+int FileListHeader::ShownWidth(int section) const {
+  int width = std::max(m_list.ColumnWidth(section), CaptionWidth(section));
+  if (section == 0) {
+    int others = 0;
+    for (int c = 1; c < m_list.NumColumns(); ++c)
+      others += std::max(m_list.ColumnWidth(c), CaptionWidth(c));
+    width = std::max(width, this->width() - others);
+  }
+  return width;
+}
+
+void FileListHeader::ShowWidths() {
+  m_showing = true;
+  for (int c = 0; c < std::min(count(), m_list.NumColumns()); ++c)
+    if (const int width = ShownWidth(c); sectionSize(c) != width)
+      resizeSection(c, width);
+  m_showing = false;
+}
+
+void FileListHeader::resizeEvent(QResizeEvent *event) {
+  QHeaderView::resizeEvent(event);
+  ShowWidths();
 }
 
 FileListHeader::Marker FileListHeader::MarkerOf(int section) const {

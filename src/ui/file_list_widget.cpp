@@ -85,9 +85,7 @@ void TZelvoRenameFileListWidget::BusyEnd() {
 }
 
 void TZelvoRenameFileListWidget::ApplyColumnWidths() {
-  for (int c = 0; c < m_list.NumColumns(); ++c)
-    if (m_header->sectionSize(c) != m_list.ColumnWidth(c))
-      m_header->resizeSection(c, m_list.ColumnWidth(c));
+  m_header->ShowWidths();
 }
 
 void TZelvoRenameFileListWidget::SetDimmHiddenFiles(bool on) {
@@ -101,6 +99,7 @@ void TZelvoRenameFileListWidget::SetShowColumnIcon(bool on) {
   if (m_list.ShowColumnIcon == on)
     return;
   m_list.ShowColumnIcon = on;
+  m_header->ShowWidths();
   m_header->viewport()->update();
 }
 

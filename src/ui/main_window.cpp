@@ -19,9 +19,11 @@
 #include "ui/variables_menu.h"
 #include "ui/widget_dialogs.h"
 #include "ui/window_keeper.h"
+#include "ui/window_layout.h"
 #include "ui_main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QHeaderView>
@@ -66,9 +68,6 @@ const MenuCommand kMenuCommands[] = {
     {"mRefresh", &AppCore::mRefreshClick},
 };
 
-constexpr int kDefaultWidth = 640;
-constexpr int kDefaultHeight = 480;
-
 } // namespace
 
 TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, QWidget *parent)
@@ -101,7 +100,9 @@ TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, 
   setWindowTitle(BaseCaption());
   m_core->InitAll();
   CentreDefaultGeometry();
+  m_layout = std::make_unique<TWindowLayout>(*this);
   m_keeper = new TWindowKeeper(*this, *m_core, *ui->Splitter2);
+  m_keeper->SetArrange([this](int width) { m_layout->FitWidth(width); });
   m_keeper->ReadMyRegistryValues([this] {
     m_core->ReadShellEntryState();
     return m_core->ShellEntryInstalled();
@@ -408,13 +409,7 @@ void TfZelvoRename::SelectTab(int index) {
 
 // Set Default Values puts the window back to its first size, in the middle of the screen.
 void TfZelvoRename::CentreDefaultGeometry() {
-  if (isMaximized() || isMinimized())
-    showNormal();
-  resize(kDefaultWidth, kDefaultHeight);
-  if (QScreen *screen = this->screen()) {
-    const QRect area = screen->geometry();
-    move(area.width() / 2 - kDefaultWidth / 2, area.height() / 2 - kDefaultHeight / 2);
-  }
+  TWindowKeeper::PlaceAtDefault(*this);
   SelectTab(0);
 }
 
@@ -448,11 +443,15 @@ void TfZelvoRename::contextMenuEvent(QContextMenuEvent *event) {
 bool TfZelvoRename::eventFilter(QObject *watched, QEvent *event) {
   if (event->type() == QEvent::KeyPress &&
       (watched == ui->TabControl1 || watched == ui->TabControl1->tabBar())) {
+    // Keys typed in a field of a tab reach the tab control too: only the tab strip's own turn tabs.
     auto *key = static_cast<QKeyEvent *>(event);
     const bool ctrl = key->modifiers() & Qt::ControlModifier;
     if (ctrl && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-      const bool backward = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-      SelectTab(AppCore::NextTab(ui->TabControl1->currentIndex(), backward));
+      const QWidget *focus = QApplication::focusWidget();
+      if (focus == ui->TabControl1 || focus == ui->TabControl1->tabBar()) {
+        const bool backward = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+        SelectTab(AppCore::NextTab(ui->TabControl1->currentIndex(), backward));
+      }
       return true;
     }
   } else if (event->type() == QEvent::MouseButtonPress) {

@@ -21,6 +21,7 @@ class TZelvoRenameFileListWidget;
 class TOptionBinder;
 class TWidgetDialogs;
 class TWindowKeeper;
+class TWindowLayout;
 struct Platform;
 
 class TfZelvoRename : public QMainWindow {
@@ -102,6 +103,7 @@ private:
   std::unique_ptr<TfTextList> m_ownTextList;
   TfTextList *m_textList = nullptr;
   TOptionBinder *m_binder = nullptr;
-  TWindowKeeper *m_keeper = nullptr; // the stored preferences, geometry and column widths
+  TWindowKeeper *m_keeper = nullptr;       // the stored preferences, geometry and column widths
+  std::unique_ptr<TWindowLayout> m_layout; // the option tabs' rows for the window's width
   QString m_rememberedPath;
 };

@@ -1,11 +1,15 @@
 #include "ui/window_keeper.h"
 
 #include "app/app_core.h"
+#include "settings/window_fit.h"
+#include "ui/window_layout.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QSplitter>
 #include <QWidget>
 
@@ -14,6 +18,23 @@ namespace {
 // The new width of a part that keeps its share of a whole that changed width.
 int KeptShare(int part, int oldWhole, int newWhole) {
   return oldWhole > 0 ? int(qint64(newWhole) * part / oldWhole) : part;
+}
+
+ScreenAreas AreasFor(const QWidget &window) {
+  ScreenAreas areas;
+  for (const QScreen *screen : QGuiApplication::screens())
+    areas.available << screen->availableGeometry();
+  if (const QScreen *home = window.screen() ? window.screen() : QGuiApplication::primaryScreen())
+    areas.home = home->availableGeometry();
+  return areas;
+}
+
+// The frame the window system draws around the window; known once the window was shown.
+QMargins FrameOf(const QWidget &window) {
+  const QRect outer = window.frameGeometry();
+  const QRect inner = window.geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
 }
 
 } // namespace
@@ -39,20 +60,34 @@ void TWindowKeeper::ReadMyRegistryValues(const AppPreferences::ShellEntryCheck &
     g.moveTop(*placement.top);
   if (placement.left)
     g.moveLeft(*placement.left);
-  if (g != m_window.geometry())
-    m_window.setGeometry(g);
+  PlaceFitted(m_window, g);
   if (placement.maximized)
     m_window.setWindowState(m_window.windowState() | Qt::WindowMaximized);
 }
 
 void TWindowKeeper::Measure() {
   // The sizes the options need are known once the style and fonts are in place.
-  m_window.ensurePolished();
+  if (m_arrange)
+    m_arrange(kDefaultWidth);
+  RefreshSizeHints(m_window);
   if (m_window.layout())
     m_window.layout()->activate();
   QSize needed = m_window.layout() ? m_window.layout()->totalMinimumSize() : m_window.minimumSizeHint();
   needed = needed.expandedTo(m_window.minimumSizeHint());
-  m_window.setMinimumSize(needed.width(), qMax(kMinimumHeight, needed.height()));
+  needed.setHeight(qMax(kMinimumHeight, needed.height()));
+  m_window.setMinimumSize(FittedMinimum(needed, AreasFor(m_window).home));
+}
+
+void TWindowKeeper::PlaceAtDefault(QWidget &window) {
+  if (window.isMaximized() || window.isMinimized())
+    window.showNormal();
+  PlaceFitted(window, CentredIn(QSize(kDefaultWidth, kDefaultHeight), AreasFor(window).home));
+}
+
+void TWindowKeeper::PlaceFitted(QWidget &window, const QRect &wanted) {
+  const QRect fitted = FitToScreens(wanted, window.minimumSize(), AreasFor(window), FrameOf(window));
+  if (fitted != window.geometry())
+    window.setGeometry(fitted);
 }
 
 QRect TWindowKeeper::NormalGeometry() const {
@@ -65,6 +100,10 @@ QRect TWindowKeeper::NormalGeometry() const {
 }
 
 void TWindowKeeper::FormShow() {
+  // Now that the frame is known, it too goes onto the screen.
+  if (!m_shown && !(m_window.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    PlaceFitted(m_window, m_window.geometry());
+  m_shown = true;
   m_preferences.FormShow();
 }
 
@@ -96,6 +135,15 @@ bool TWindowKeeper::eventFilter(QObject *watched, QEvent *event) {
     const int oldWidth = resize->oldSize().width();
     const int newWidth = resize->size().width();
     const QList<int> before = m_upper.sizes();
+    if (oldWidth <= 0 && newWidth > 0 && before.size() == 2) {
+      // The first layout, whatever size the window starts at: the preview gets its share of the
+      // window's design, 181 of the upper area's 629 pixels.
+      m_upper.removeEventFilter(this);
+      QCoreApplication::sendEvent(&m_upper, event);
+      m_upper.installEventFilter(this);
+      KeepPreviewShare(181, 629, newWidth);
+      return true;
+    }
     if (oldWidth > 0 && oldWidth != newWidth && before.size() == 2) {
       m_upper.removeEventFilter(this);
       QResizeEvent copy(resize->size(), resize->oldSize());

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QRect>
 
+#include <functional>
+
 class AppCore;
 class QSplitter;
 class QWidget;
@@ -30,10 +32,19 @@ public:
   void AfterRename() { m_preferences.ApplyColumnWidths(); }
   // The window's geometry when not maximised.
   QRect NormalGeometry() const;
-  // Recomputes the smallest size the window accepts: the width its options need, 300 pixels high.
+  // What arranges the window's options for a width before each measuring.
+  void SetArrange(std::function<void(int width)> arrange) { m_arrange = std::move(arrange); }
+  // Recomputes the smallest size the window accepts: the width its options need, 300 pixels high
+  // (never more than the screen's area).
   void Measure();
+  // The first size, in the middle of the window's screen (start, Set Default Values).
+  static void PlaceAtDefault(QWidget &window);
+  // Puts the window at wanted, brought onto a screen (see FitToScreens).
+  static void PlaceFitted(QWidget &window, const QRect &wanted);
 
   static constexpr int kMinimumHeight = 300;
+  static constexpr int kDefaultWidth = 640;
+  static constexpr int kDefaultHeight = 480;
 
 protected:
   bool eventFilter(QObject *watched, QEvent *event) override;
@@ -47,4 +58,6 @@ private:
   AppPreferences m_preferences;
   QRect m_closedGeometry; // noted when the window closes
   bool m_closed = false;
+  std::function<void(int)> m_arrange;
+  bool m_shown = false; // the window has been shown once: its frame is known
 };

@@ -49,6 +49,15 @@ desktop-file-validate "$usr/share/applications/com.zelvosoft.ZelvoRename.desktop
   fail "desktop-file-validate"
 grep -q '^Categories=.*Utility;' "$usr/share/applications/com.zelvosoft.ZelvoRename.desktop" ||
   fail "not in the Utility category"
+# File managers offer it under "Open With" for folders; it speaks the program's nine languages.
+grep -q '^MimeType=.*inode/directory;' "$usr/share/applications/com.zelvosoft.ZelvoRename.desktop" ||
+  fail "not offered for folders"
+for key in Name GenericName Comment Keywords; do
+  for lang in ca de es fr it nl pl pt; do
+    grep -q "^$key\[$lang\]=" "$usr/share/applications/com.zelvosoft.ZelvoRename.desktop" ||
+      fail "no $key[$lang] in the desktop entry"
+  done
+done
 appstreamcli validate --no-net "$usr/share/metainfo/com.zelvosoft.ZelvoRename.metainfo.xml" ||
   fail "appstreamcli validate"
 grep -q '<svg' "$usr/share/icons/hicolor/scalable/apps/zelvo-rename.svg" || fail "the icon is no SVG"
