@@ -455,6 +455,9 @@ void AppCore::FormShow(const QString &rememberedPath) {
   RefreshHold hold(*this);
   if (m_preferences.cRememberLastPath && !rememberedPath.isEmpty())
     m_list->SetDirectory(rememberedPath);
+  // A list still on its first directory (the drives) has not read it yet.
+  if (!m_list->EverListed())
+    m_list->Reload();
   hold.Discard();
   Refresh();
 }

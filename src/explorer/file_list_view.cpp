@@ -225,6 +225,7 @@ void TZelvoRenameFileListView::ApplyColumnCaptions() {
 // ---- Listing
 
 void TZelvoRenameFileListView::Reload() {
+  m_everListed = true;
   emit ReloadStarted(this);
   beginResetModel();
   m_inReset = true;

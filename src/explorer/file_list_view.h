@@ -140,6 +140,9 @@ public:
 
   // ---- Listing.
   void Reload();
+  // Whether the list has read its folder (or the drives) at least once; until then it shows the
+  // folder view's columns, whatever its directory.
+  bool EverListed() const { return m_everListed; }
   // Adds the items of the listed folder that match a name pattern (a pattern with a folder part lists
   // that folder) and pass the attribute mask (Attr... bits); whether any entry was added.
   bool AddEntries(const QString &pattern, std::uint32_t attributeMask);
@@ -219,6 +222,7 @@ private:
   int m_sortColumn = 0;
   bool m_sortDescending = true;
   bool m_inReset = false;
+  bool m_everListed = false;
   std::array<int, kColumnWidthSlotCount> m_widthSlots = {160, 160, 90, 120, 70, 80, 80, 80, 80, 160, 160};
   std::vector<FileListColumn> m_columns;
   std::vector<FileListEntry> m_entries;

@@ -113,6 +113,8 @@ TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, 
 }
 
 TfZelvoRename::~TfZelvoRename() {
+  // A field that loses the focus as the window goes still reaches the core.
+  hide();
   m_keeper->WriteMyRegDefault();
   // The views go before the models they show.
   delete m_dirView;

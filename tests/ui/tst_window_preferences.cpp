@@ -6,11 +6,15 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSplitter>
+#include <QTreeView>
 #include <QtTest>
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -73,7 +77,7 @@ private slots:
     Find<QCheckBox>("cViewFiles")->click();
     m_window->Core().ChangeLanguage(5);
     m_window->OpenFolder(m_folder.path());
-    const QRect placed(40, 50, m_window->minimumWidth() + 300, 650); // room for the German texts
+    const QRect placed(40, 50, 700, 500); // on the test screen, room for the German texts
     m_window->setGeometry(placed);
     End();
     Start();
@@ -197,6 +201,86 @@ private slots:
     m_window->resize(wide + 100, 480);
     QTRY_COMPARE(upper->width(), oldUpper + 100);
     QCOMPARE(upper->sizes().at(1), oldPreview + 100 * oldPreview / oldUpper);
+  }
+
+  // Whatever was stored, the window starts on the screen: a size beyond the screen's becomes its
+  // size, a place off every screen the middle of the screen.
+  void storedGeometry_isBroughtOntoTheScreen_data() {
+    QTest::addColumn<QRect>("stored");
+    QTest::addColumn<bool>("centred");
+    QTest::newRow("height 16777215") << QRect(0, 0, 640, 16777215) << false;
+    QTest::newRow("size beyond every int") << QRect(10, 10, INT_MAX, INT_MAX) << false;
+    QTest::newRow("right of the screen") << QRect(9000, 100, 640, 480) << true;
+    QTest::newRow("above the screen") << QRect(100, -5000, 640, 480) << true;
+    QTest::newRow("no size") << QRect(0, 0, 0, 0) << false;
+  }
+  void storedGeometry_isBroughtOntoTheScreen() {
+    QFETCH(QRect, stored);
+    QFETCH(bool, centred);
+    StoredPreferences values;
+    values.rememberWindowsPos = true;
+    values.left = stored.left();
+    values.top = stored.top();
+    values.width = stored.width();
+    values.height = stored.height();
+    Store(values);
+    Start();
+    const QRect area = m_window->screen()->availableGeometry();
+    QVERIFY2(area.contains(m_window->geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                 .arg(m_window->x())
+                                                                 .arg(m_window->y())
+                                                                 .arg(m_window->width())
+                                                                 .arg(m_window->height())));
+    QVERIFY(m_window->width() >= m_window->minimumWidth());
+    QVERIFY(m_window->height() >= m_window->minimumHeight());
+    if (centred)
+      QCOMPARE(m_window->geometry().center(), area.center());
+    Show();
+    QVERIFY(area.contains(m_window->geometry()));
+  }
+
+  // The drives view has widths of its own; only a view shown since start has its widths written.
+  void drivesWidths_keptApartFromTheFolders() {
+    StoredPreferences stored;
+    stored.columnWidths = {111, 0, 0, 0, 0, 0, 0, 0, 0, 222, 0};
+    Store(stored);
+    Start();
+    Show();
+    QVERIFY(List().IsDrivesView());
+    QCOMPARE(List().ColumnWidth(0), 222);
+    QCOMPARE(List().ColumnWidth(1), 160);
+    List().SetColumnWidth(1, 190); // dragged
+    End();
+    QCOMPARE(Stored("ColWidthDrives_2").toInt(), 190);
+    QCOMPARE(Stored("ColWidth_1").toInt(), 111); // the folders were never shown
+    QCOMPARE(Stored("ColWidth_2").toInt(), 0);
+    Start().OpenFolder(m_folder.path());
+    Show();
+    QCOMPARE(List().ColumnWidth(0), 111);
+    List().SetDirectory(QStringLiteral("Drives"));
+    QCOMPARE(List().ColumnWidth(0), 222);
+    QCOMPARE(List().ColumnWidth(1), 190);
+  }
+
+  // Wider, the window gives the Name column the width the other columns leave, without storing
+  // it; narrower again, the stored width is back.
+  void widening_givesTheNameColumnTheFreeWidth() {
+    Start().OpenFolder(m_folder.path());
+    Show();
+    auto *header = Find<QTreeView>("DirView1")->header();
+    QCOMPARE(header->sectionSize(0), 160);
+    m_window->resize(2400, 480);
+    QTRY_COMPARE(m_window->width(), 2400);
+    int others = 0;
+    for (int c = 1; c < header->count(); ++c)
+      others += header->sectionSize(c);
+    QTRY_COMPARE(header->sectionSize(0), header->width() - others);
+    QVERIFY(header->sectionSize(0) > 160);
+    QCOMPARE(List().ColumnWidth(0), 160);
+    m_window->resize(640, 480);
+    QTRY_COMPARE(header->sectionSize(0), 160);
+    End();
+    QCOMPARE(Stored("ColWidth_1").toInt(), 160);
   }
 
   void preferenceBoxes_andMenuItems_stayInStep_data() {
