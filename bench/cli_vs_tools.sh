@@ -51,7 +51,7 @@ command_of() {  # tool folder plan
     zelvo:chain) echo "$z --set opInsertAfter=1 --set tInsertAfter=0 '$2' >/dev/null" ;;
     file-rename:prefix) echo "cd '$2' && find . -maxdepth 1 -type f -printf '%f\\0' | file-rename -0 's/^/x_/'" ;;
     mmv:prefix) echo "cd '$2' && mmv '*' 'x_#1'" ;;
-    mmv:chain) echo "cd '$2' && mmv '*' '#10'" ;;
+    mmv:chain) echo "cd '$2' && mmv '*_*' '#1_0#2'" ;;
   esac
 }
 
