@@ -68,6 +68,7 @@ template <typename Lines> double TimedRun(const QString &base, int count, Lines 
     if (journal) {
       (void)j.Open(state.path());
       control.observer = &j;
+      control.calls = &j.Calls();
     }
     QElapsedTimer timer;
     timer.start();

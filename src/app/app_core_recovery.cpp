@@ -11,13 +11,6 @@ namespace {
 // A message lists this many files at most; the rest are counted.
 constexpr qsizetype kListedAtMost = 15;
 
-QString Listed(const QStringList &lines) {
-  QStringList shown = lines.mid(0, kListedAtMost);
-  if (lines.size() > kListedAtMost)
-    shown << QStringLiteral("... and %1 more").arg(lines.size() - kListedAtMost);
-  return shown.join(QLatin1Char('\n'));
-}
-
 } // namespace
 
 QString AppCore::JournalFolderUsed() const {
@@ -41,23 +34,12 @@ void AppCore::OfferRecovery() {
         QFile::remove(journal);
     return;
   }
-  QStringList restored, failed;
-  for (const QString &journal : journals) {
-    const JournalRecovery recovery = RecoverJournal(journal);
-    restored += recovery.restored;
-    failed += recovery.failed;
-    if (!recovery.error.isEmpty())
-      failed << recovery.error;
-  }
+  const RecoveryReport report = RecoverInterruptedRuns(JournalFolderUsed());
   // The list shows the names on disk again.
   ReloadAndRefresh();
-  QString done = QStringLiteral("%1 file(s) got their old names back").arg(restored.size());
-  done += restored.isEmpty() ? QStringLiteral(".") : QStringLiteral(":\n") + Listed(restored);
-  if (failed.isEmpty())
-    m_dialogs.ShowInformation(done);
+  const QString text = RecoveryReportText(report, kListedAtMost);
+  if (report.Complete())
+    m_dialogs.ShowInformation(text);
   else
-    m_dialogs.ShowError(done +
-                        QStringLiteral("\n\nThese could not be put back (you are asked again at the "
-                                       "next start):\n") +
-                        Listed(failed));
+    m_dialogs.ShowError(text);
 }

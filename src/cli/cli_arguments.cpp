@@ -58,7 +58,11 @@ QString CliUsage() {
       "                              before its extension\n"
       "\n"
       "Ctrl-C stops a run between two files; it then ends as usual (summary, undo script).\n"
-      "Exit status: 0 done, 1 some files were not renamed, 2 bad usage or bad input.\n");
+      "Names are printed with their control characters escaped, as \"\\x1b\" (C0 and DEL) or \"\\u009b\"\n"
+      "(C1), and bytes that are not UTF-8 as \"\\xE9\"; this holds for --lines too (the files written by\n"
+      "--save-preview and the scripts hold the names as they are).\n"
+      "Exit status: 0 done, 1 some files were not renamed (or a name was left out of a script, or a\n"
+      "recovery is not complete), 2 bad usage or bad input.\n");
 }
 
 namespace {

@@ -12,6 +12,7 @@
 #include "engine/run_journal.h"
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_view.h"
+#include "platform/escaped_text.h"
 #include "platform/name_codec.h"
 #include "platform/native_file.h"
 #include "settings/options_file.h"
@@ -37,7 +38,7 @@ qsizetype PrintTable(QTextStream &out, const std::vector<FileListEntry> &entries
   qsizetype changing = 0;
   qsizetype width = 0, total = 0;
   for (size_t i = 0; i < entries.size(); ++i) {
-    width = qMax(width, ShownName(entries[i].Caption).size());
+    width = qMax(width, EscapedControls(ShownName(entries[i].Caption)).size());
     total += entries[i].Caption.size() + lines.at(qsizetype(i)).size();
   }
   width = qMin(width, kWidest);
@@ -50,12 +51,12 @@ qsizetype PrintTable(QTextStream &out, const std::vector<FileListEntry> &entries
     const bool changes = conflict == LineConflict::None;
     changing += changes ? 1 : 0;
     text += fails ? u"! " : changes ? u"* " : u"  ";
-    const QString shown = ShownName(e.Caption);
+    const QString shown = EscapedControls(ShownName(e.Caption));
     text += shown;
     for (qsizetype pad = width - shown.size(); pad > 0; --pad)
       text += u' ';
     text += u"  ->  ";
-    text += ShownLine(lines.at(qsizetype(i)), e);
+    text += EscapedControls(ShownLine(lines.at(qsizetype(i)), e));
     if (fails) {
       text += u"   (would fail: ";
       text += ConflictText(conflict);
@@ -110,23 +111,12 @@ int RecoverRuns(QTextStream &out, QTextStream &err) {
     out << "No interrupted run to recover\n";
     return CliDone;
   }
-  int status = CliDone;
-  for (const QString &journal : journals) {
-    const JournalRecovery recovery = RecoverJournal(journal);
-    if (!recovery.error.isEmpty()) {
-      err << "zelvo-rename-cli: " << recovery.error << '\n';
-      status = CliSomeFailed;
-      continue;
-    }
-    for (const QString &line : recovery.restored)
-      out << line << '\n';
-    for (const QString &line : recovery.failed)
-      err << line << '\n';
-    out << recovery.restored.size() << " put back, " << recovery.failed.size() << " could not be put back\n";
-    if (!recovery.failed.isEmpty())
-      status = CliSomeFailed;
-  }
-  return status;
+  const RecoveryReport report = RecoverInterruptedRuns();
+  out << RecoveryReportText(report) << '\n';
+  if (report.Complete())
+    return CliDone;
+  err << "zelvo-rename-cli: the recovery is not complete\n";
+  return CliSomeFailed;
 }
 
 int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err, const std::atomic_bool *stop,
@@ -143,7 +133,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
       *path = NativeAbsolutePath(*path);
 
   auto fail = [&](const QString &message) {
-    err << "zelvo-rename-cli: " << message << '\n';
+    err << "zelvo-rename-cli: " << EscapedControls(message) << '\n';
     return int(CliBadInput);
   };
 
@@ -231,7 +221,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
       total += line.size() + 1;
     text.reserve(total);
     for (qsizetype i = 0; i < lines.size(); ++i) {
-      text += ShownLine(lines.at(i), entries[size_t(i)]);
+      text += EscapedControls(ShownLine(lines.at(i), entries[size_t(i)]));
       text += u'\n';
     }
     out << text;
@@ -265,10 +255,13 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
       outputs.Written(path);
     return writeError;
   };
+  // A line left out of a script is a part of the job that did not happen: the job ends with 1.
+  bool leftOut = false;
   auto listLeftOut = [&](const ScriptText &script, auto pathOf) {
+    leftOut = leftOut || !script.leftOut.isEmpty();
     for (qsizetype k = 0; k < script.leftOut.size(); ++k)
-      err << "zelvo-rename-cli: left out of the script (" << script.reasons.value(k)
-          << "): " << pathOf(script.leftOut.at(k)) << '\n';
+      err << "zelvo-rename-cli: left out of the script (" << EscapedControls(script.reasons.value(k))
+          << "): " << EscapedControls(pathOf(script.leftOut.at(k))) << '\n';
   };
 
   if (!a.savePreview.isEmpty()) {
@@ -288,7 +281,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
     });
   }
   if (!a.rename)
-    return a.check && failing > 0 ? CliSomeFailed : CliDone;
+    return (a.check && failing > 0) || leftOut ? CliSomeFailed : CliDone;
 
   RenameRunControl control;
   control.stop = stop;
@@ -296,24 +289,27 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   control.ordered = !a.plainRun;
   const auto runHeld = std::make_shared<RenameRunResult>(
       RunJournalled(options, entries, lines, control, [&](const QString &why) {
-        err << "zelvo-rename-cli: " << why << "; renaming without a journal\n";
+        err << "zelvo-rename-cli: " << EscapedControls(why) << "; renaming without a journal\n";
       }));
   if (remains)
     remains->held.push_back(runHeld);
   const RenameRunResult &run = *runHeld;
   for (qsizetype i = 0; i < run.errors.size(); ++i)
-    err << run.errors.lFileNames.at(i) << "  (" << run.errors.reasons.value(i) << ")\n";
+    err << EscapedControls(run.errors.lFileNames.at(i)) << "  ("
+        << EscapedControls(run.errors.reasons.value(i)) << ")\n";
   int status = run.errors.isEmpty() ? CliDone : CliSomeFailed;
   if (!a.undoScript.isEmpty()) {
     const ScriptFormat format = ScriptFormatOf(a.undoScript);
     const ScriptText script = MakeUndoScript(run.undo, format);
     const QString writeError = write(a.undoScript, script.text, RunMode(format));
     if (!writeError.isEmpty()) {
-      err << "zelvo-rename-cli: " << writeError << '\n';
+      err << "zelvo-rename-cli: " << EscapedControls(writeError) << '\n';
       status = CliBadInput;
     }
     listLeftOut(script, [&](qsizetype i) { return ShownName(run.undo.lNew.value(i)); });
   }
+  if (leftOut && status == CliDone)
+    status = CliSomeFailed;
   if (!a.lines)
     out << run.renamed << " renamed, " << run.unchanged << " unchanged, " << run.errors.size() << " failed\n";
   if (run.stopped) {

@@ -1,6 +1,7 @@
 // Command-line front end: renames the files of a folder with the same engine as the window.
 #include "cli/cli_arguments.h"
 #include "cli/cli_job.h"
+#include "platform/escaped_text.h"
 #include "platform/name_codec.h"
 
 #include <QCoreApplication>
@@ -34,7 +35,7 @@ int main(int argc, char *argv[]) {
     arguments << DecodeName(argv[i]);
   const CliParse parse = ParseCliArguments(arguments);
   if (!parse.error.isEmpty()) {
-    err << "zelvo-rename-cli: " << parse.error << '\n';
+    err << "zelvo-rename-cli: " << EscapedControls(parse.error) << '\n';
     return CliBadInput;
   }
   if (parse.arguments.help) {

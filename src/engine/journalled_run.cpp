@@ -7,9 +7,11 @@ RenameRunResult RunJournalled(const RenameOptions &options, std::span<const File
                               const std::function<void(const QString &why)> &noJournal) {
   RunJournal journal;
   if (control.ordered) {
-    if (const QString error = journal.Open(); error.isEmpty())
+    if (const QString error = journal.Open(); error.isEmpty()) {
       control.observer = &journal;
-    else if (noJournal)
+      // The placeholders and temporary names the moves make are journalled before they are made.
+      control.calls = &journal.Calls(*control.calls);
+    } else if (noJournal)
       noJournal(error);
   }
   return RenameAllEntries(options, entries, lines, control);

@@ -17,6 +17,9 @@ char *NameBytes::Grow(size_t n) {
   return m_bytes.get() + m_used;
 }
 
+// The most bytes a file name may have (NAME_MAX of Linux file systems): a longer one fails.
+constexpr qsizetype kLongestName = 255;
+
 qsizetype WriteAllowedName(QStringView name, NameBytes &bytes, bool &ascii) {
   if (name.isEmpty() || name == u"." || name == u"..")
     return -1;
@@ -56,11 +59,13 @@ qsizetype WriteAllowedName(QStringView name, NameBytes &bytes, bool &ascii) {
   }
   ascii = !wide;
   if (!wide)
-    return refused ? -1 : n;
+    return refused || n > kLongestName ? -1 : n;
   for (const QChar c : name)
     if (c == u'/' || c.unicode() < 0x20 || c.unicode() == 0x7F)
       return -1;
   const QByteArray encoded = EncodeName(name);
+  if (encoded.size() > kLongestName)
+    return -1;
   std::memcpy(out, encoded.constData(), size_t(encoded.size()));
   return encoded.size();
 }

@@ -215,9 +215,16 @@ ConflictReport CheckConflicts(const RenameOptions &options, std::span<const File
     struct stat target, own;
     if (calls.LStat(to.constData(), target) != 0)
       return false;
-    // Another spelling of the entry's own name, where the file system ignores case.
-    return calls.LStat(from.constData(), own) != 0 || own.st_dev != target.st_dev ||
-           own.st_ino != target.st_ino;
+    // Another spelling of the entry's own name, where the file system ignores case: the same file,
+    // or (where each spelling gets a number of its own, as through FUSE) a name of the same folder
+    // that differs in case only and that the folder does not list as it is spelt.
+    if (calls.LStat(from.constData(), own) != 0 || own.st_dev != target.st_dev)
+      return true;
+    if (own.st_ino == target.st_ino)
+      return false;
+    return n.folder != oldName[k].folder ||
+           QString::compare(DecodeName(nameOf(n)), DecodeName(oldName[k].View()), Qt::CaseInsensitive) != 0 ||
+           calls.FolderListsName(folders.Path(n.folder).toByteArray().constData(), nameOf(n).toByteArray());
   };
 
   // A name held by another moving entry is free once that one has moved: the line fails only when

@@ -1,23 +1,34 @@
 // The journal of a rename run, which lets a run cut short (a crash, a kill, a power cut) be put back.
 #pragma once
 
+#include "engine/journal_recovery.h"
 #include "engine/rename_run.h"
 
 #include <QString>
-#include <QStringList>
 
-// The folder journals are kept in: $XDG_STATE_HOME/zelvo-rename, or ~/.local/state/zelvo-rename
-// (in test mode, a folder of the test data).
-QString JournalFolder();
+#include <memory>
 
-// Writes the plan of a run before its first move and marks progress ahead of the moves, in batches
-// that double from a few thousand moves (each mark reaches the disk before the moves it covers, so a
-// run of any size syncs the journal a dozen times at most; cycles of names are marked one by one);
-// it is removed when the run ends normally. The file stays locked while the run lasts; a journal nobody holds
-// belongs to a run that was cut short.
+class JournalledCalls;
+
+// Where a journal's writes are made to reach the disk; tests replace it to see what would stay
+// after a power cut.
+class JournalDisk {
+public:
+  virtual ~JournalDisk() = default;
+  // fdatasync(2) of the journal, and fsync(2) of its folder (so that its new name stays).
+  virtual int SyncFile(int fd);
+  virtual int SyncFolder(const QString &folder);
+};
+
+// Writes the plan of a run before its first move: every move with the device and inode numbers of
+// the file it moves, so that recovery moves back only files it finds where the run put them. The
+// plan is written under a name of its own, reaches the disk, and only then takes the journal's name,
+// so a journal always holds a whole plan. The placeholders and temporary names the moves make are
+// written down as they are made. The journal is removed when the run ends normally; it stays locked
+// while the run lasts, and a journal nobody holds belongs to a run that was cut short.
 class RunJournal : public RenameRunObserver {
 public:
-  RunJournal() = default;
+  explicit RunJournal(JournalDisk *disk = nullptr);
   RunJournal(const RunJournal &) = delete;
   RunJournal &operator=(const RunJournal &) = delete;
   ~RunJournal() override;
@@ -25,33 +36,22 @@ public:
   // Creates the journal file; returns an empty text or why it could not be made (the run may go on
   // without one).
   QString Open(const QString &folder = JournalFolder());
+  // Where the journal is once its plan is written.
   const QString &Path() const { return m_path; }
 
+  // The calls the run's moves are to go through (RenameRunControl::calls), given the ones it would
+  // use: they write down the placeholders and temporary names the moves make. Before the run.
+  FileSystemCalls &Calls(FileSystemCalls &calls = SystemFileSystemCalls());
   void Planned(const std::vector<PlannedMove> &moves) override;
-  void Trying(qsizetype step) override;
+  void Trying(qsizetype) override {}
   void Finished() override;
 
 private:
-  void Write(QByteArrayView bytes);
+  void Drop();
   int m_fd = -1;
-  QString m_path;
-  qsizetype m_markedUpTo = 0;
-  qsizetype m_markStep = 4096; // how far ahead the next mark goes
-  qsizetype m_syncedUpTo = 0;  // the next mark from here on is synced
-  std::vector<qsizetype> m_cycleStarts;
+  QString m_path;    // the journal's name
+  QString m_writing; // the name it has while its plan is written
+  bool m_planned = false;
+  JournalDisk *m_disk;
+  std::unique_ptr<JournalledCalls> m_calls;
 };
-
-// Journals left by runs that were cut short, oldest first.
-QStringList InterruptedJournals(const QString &folder = JournalFolder());
-
-// What recovering a journal did.
-struct JournalRecovery {
-  QStringList restored; // "new -> old" for every file put back, newest move first
-  QStringList failed;   // files that could not be put back, with why
-  QString error;        // the journal could not be read
-};
-
-// Puts back every move the journal shows was (or may have been) made, newest first, never replacing
-// a file: a move is undone only where its new name is present and its old name free. The journal is
-// removed when nothing failed.
-JournalRecovery RecoverJournal(const QString &path, FileSystemCalls &calls = SystemFileSystemCalls());

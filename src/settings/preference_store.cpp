@@ -1,5 +1,7 @@
 #include "settings/preference_store.h"
 
+#include "settings/settings_file_check.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -95,6 +97,14 @@ QString PreferenceStore::UserFile() {
 
 PreferenceReading PreferenceStore::Read(const StoredPreferences &initial) const {
   PreferenceReading reading;
+  // A file that is no regular file (a device, a FIFO, which would hold the start) or is too large
+  // is neither read nor written: the program starts with its defaults and says so once, here.
+  if (const QString unusable = SettingsFileUnusable(m_file); !unusable.isEmpty()) {
+    qWarning("The settings file \"%s\" %s: the defaults are used and nothing is written to it.",
+             qPrintable(m_file), qPrintable(unusable));
+    reading.damaged = true;
+    return reading;
+  }
   {
     QSettings store(m_file, QSettings::IniFormat);
     if (store.status() != QSettings::NoError) {
@@ -112,6 +122,8 @@ PreferenceReading PreferenceStore::Read(const StoredPreferences &initial) const 
 }
 
 bool PreferenceStore::Write(const StoredPreferences &v) const {
+  if (!SettingsFileUnusable(m_file).isEmpty())
+    return false;
   QSettings store(m_file, QSettings::IniFormat);
   store.setValue(QStringLiteral("Version"), QStringLiteral("4.2b"));
   store.setValue(QStringLiteral("Maximize"), int(v.maximize));

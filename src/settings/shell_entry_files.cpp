@@ -7,14 +7,24 @@ namespace {
 const QString kFileStem = QStringLiteral("zelvo-rename-from-here");
 const QString kIconName = QStringLiteral("zelvo-rename");
 
-// A desktop entry's string value: no line breaks, backslashes written twice.
+// A desktop entry's string value: no line breaks, backslashes written twice, and a blank at its
+// start written "\s" (readers drop blanks around the "=").
 QString EntryValue(const QString &text) {
   QString out = text;
   out.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
   out.replace(QLatin1Char('\n'), QLatin1String("\\n"));
   out.replace(QLatin1Char('\r'), QLatin1String("\\r"));
   out.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+  if (out.startsWith(QLatin1Char(' ')))
+    out.replace(0, 1, QLatin1String("\\s"));
   return out;
+}
+
+// A value of a Nemo action, where "%" starts a token and "%%" stands for a percent sign.
+QString NemoValue(const QString &text) {
+  QString out = text;
+  out.replace(QLatin1Char('%'), QLatin1String("%%"));
+  return EntryValue(out);
 }
 
 QByteArray ApplicationEntry(const QString &caption, const QString &exec) {
@@ -60,7 +70,8 @@ QByteArray NautilusScript(const QString &programPath) {
       .toUtf8();
 }
 
-// Nemo fills %F with the selected folder, quoted as Quote= says.
+// Nemo fills %F with the selected folder, quoted as Quote= says, and splits the line as the shell
+// does (without expanding anything).
 QByteArray NemoAction(const QString &caption, const QString &programPath) {
   return QStringLiteral("[Nemo Action]\n"
                         "Active=true\n"
@@ -71,7 +82,7 @@ QByteArray NemoAction(const QString &caption, const QString &programPath) {
                         "Selection=s\n"
                         "Extensions=dir;\n"
                         "Quote=double\n")
-      .arg(EntryValue(caption), ShellQuoted(programPath), kIconName)
+      .arg(NemoValue(caption), NemoValue(ShellQuoted(programPath)), kIconName)
       .toUtf8();
 }
 

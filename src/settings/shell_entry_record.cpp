@@ -1,5 +1,7 @@
 #include "settings/shell_entry_record.h"
 
+#include "settings/settings_file_check.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -23,6 +25,8 @@ QString ShellEntryRecord::Command(const QString &programPath) {
 }
 
 bool ShellEntryRecord::Installed() const {
+  if (!SettingsFileUnusable(m_storeFile).isEmpty())
+    return false;
   QSettings store(m_storeFile, QSettings::IniFormat);
   // The entry exists when anything is recorded under its key, even without a menu text.
   store.beginGroup(QStringLiteral("Drive/Shell"));
@@ -31,6 +35,8 @@ bool ShellEntryRecord::Installed() const {
 }
 
 QStringList ShellEntryRecord::Captions() const {
+  if (!SettingsFileUnusable(m_storeFile).isEmpty())
+    return {};
   QSettings store(m_storeFile, QSettings::IniFormat);
   QStringList captions;
   for (const char *className : kClasses) {
@@ -42,6 +48,8 @@ QStringList ShellEntryRecord::Captions() const {
 }
 
 bool ShellEntryRecord::Write(const QString &caption, const QString &programPath) const {
+  if (!SettingsFileUnusable(m_storeFile).isEmpty())
+    return false;
   QSettings store(m_storeFile, QSettings::IniFormat);
   for (const char *className : kClasses) {
     store.setValue(EntryKey(className), caption);
@@ -52,6 +60,8 @@ bool ShellEntryRecord::Write(const QString &caption, const QString &programPath)
 }
 
 bool ShellEntryRecord::Remove() const {
+  if (!SettingsFileUnusable(m_storeFile).isEmpty())
+    return false;
   QSettings store(m_storeFile, QSettings::IniFormat);
   for (const char *className : kClasses)
     store.remove(EntryKey(className));

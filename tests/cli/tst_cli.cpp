@@ -306,15 +306,46 @@ private slots:
     QVERIFY2(run.out.endsWith("0 renamed, 1 unchanged, 2 failed\n"), qPrintable(run.out));
   }
 
+  // A name the script cannot hold is listed, and the job, a part of which did not happen, ends with 1.
   void undoScript_listsEveryRenameLeftOut() {
     QTemporaryDir dir, other;
     Touch(dir.filePath("a.txt"));
     const QString undo = other.filePath("undo.bat");
     const CliRun run = Run({"--set", "opReplace=1", "--set", "tChangeFilename=say \"hi\"", "--rename",
                             "--undo-script", undo, dir.path()});
-    QCOMPARE(run.status, int(CliDone));
+    QCOMPARE(run.status, int(CliSomeFailed));
     QVERIFY2(run.err.contains("left out of the script") && run.err.contains("say \"hi\".txt"),
              qPrintable(run.err));
+  }
+
+  // Names with control characters reach no output raw: the table, --lines, the failures of a run
+  // and the lines left out of a script show them escaped.
+  void hostileNames_printedEscaped_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("escaped"); // what the output holds for the name
+    const QString upper = QStringLiteral("X\\x1b]0;OWNED\\x07\\x0d0 RENAMED\\x0a.txt");
+    const QString lower = QStringLiteral("x\\x1b]0;owned\\x07\\x0d0 renamed\\x0a.txt");
+    QTest::newRow("table") << QStringList{"--set", "opUpperCase=1"} << upper;
+    QTest::newRow("lines") << QStringList{"--set", "opUpperCase=1", "--lines"} << upper;
+    QTest::newRow("failures of a run")
+        << QStringList{"--set", "opReplace=1", "--set", "tChangeFilename=same", "--rename"} << lower;
+    QTest::newRow("left out of a script")
+        << QStringList{"--set", "opUpperCase=1", "--rename-script", "script.bat"} << lower;
+  }
+  void hostileNames_printedEscaped() {
+    QFETCH(QStringList, options);
+    QFETCH(QString, escaped);
+    QTemporaryDir dir, other;
+    Touch(dir.filePath("x\x1b]0;owned\x07\r0 renamed\n.txt"));
+    Touch(dir.filePath("same.txt"));
+    for (QString &option : options)
+      if (option == "script.bat")
+        option = other.filePath(option);
+    const CliRun run = Run(options + QStringList{dir.path()});
+    const QString all = run.out + run.err;
+    QVERIFY2(all.contains(escaped), qPrintable(all));
+    for (const QChar c : all)
+      QVERIFY2(c == '\n' || (c.unicode() >= 0x20 && c.unicode() != 0x7F), qPrintable(all));
   }
 
   void check_marksLinesThatWouldFailAndExitsOne() {

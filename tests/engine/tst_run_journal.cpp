@@ -5,9 +5,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "support_disk_files.h"
+#include "support_faulty_calls.h"
 
+#include <algorithm>
 #include <csignal>
+#include <memory>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -62,20 +65,193 @@ private slots:
     for (const QByteArray &move : moves) {
       const QByteArrayList ends = move.split('>');
       plan.emplace_back(base + ends[0], base + ends[1]);
-      Make(plan.back().second, ends[0]); // as if already moved
+      Make(plan.back().first, ends[0]);
     }
     {
       RunJournal journal;
       QVERIFY(journal.Open(state.path()).isEmpty());
       journal.Planned(plan);
-      for (qsizetype k = 0; k < qsizetype(plan.size()); ++k)
-        journal.Trying(k);
+      for (const auto &[from, to] : plan)
+        QVERIFY(::rename(from.constData(), to.constData()) == 0);
     } // cut short: never finished
     const JournalRecovery recovery = RecoverJournal(InterruptedJournals(state.path()).value(0));
-    QVERIFY(recovery.error.isEmpty());
+    QVERIFY2(recovery.error.isEmpty(), qPrintable(recovery.error));
     QCOMPARE(recovery.restored.size(), plan.size());
     for (const auto &[from, to] : plan)
       QVERIFY2(Exists(from) && !Exists(to), from.constData());
+  }
+
+  // A run killed before or after any one call that changes the disk, then recovered (itself killed
+  // at any one of its calls and recovered again where the row says so): every file is back under
+  // its old name with its bytes, nothing else is left in the folder, and the report counts the
+  // files that were not under their old names.
+  void killedAnywhere_everyFileIsBack_data() {
+    QTest::addColumn<bool>("refuseNoReplace"); // the placeholders of a file system such as exFAT
+    QTest::addColumn<int>("runFailsAt");       // a call of the run that fails with EIO, -1 for none
+    QTest::addColumn<bool>("killRecovery");    // the first recovery is killed at each of its calls
+    QTest::addColumn<bool>("powerCut");        // the journal keeps only what was synced
+    QTest::newRow("killed, recovered") << false << -1 << false << false;
+    QTest::newRow("killed, recovery killed, recovered again") << false << -1 << true << false;
+    QTest::newRow("no RENAME_NOREPLACE: killed, recovered") << true << -1 << false << false;
+    QTest::newRow("no RENAME_NOREPLACE: recovery killed too") << true << -1 << true << false;
+    // The run makes the three moves outside cycles first (calls 0 to 2), then the rotation (3 to 6)
+    // and the swap (7 to 9).
+    QTest::newRow("a move of the rotation fails, then killed") << false << 5 << false << false;
+    QTest::newRow("a move of the swap fails, recovery killed") << false << 8 << true << false;
+    QTest::newRow("power cut") << false << -1 << false << true;
+  }
+  void killedAnywhere_everyFileIsBack() {
+    QFETCH(bool, refuseNoReplace);
+    QFETCH(int, runFailsAt);
+    QFETCH(bool, killRecovery);
+    QFETCH(bool, powerCut);
+    // A rotation of three names, a swap, a move, a chain (h frees its name for g) and a file kept.
+    const QByteArrayList names{"a", "b", "c", "d", "e", "f", "g", "h", "j"};
+    const QStringList lines{"b.", "c.", "a.", "e.", "d.", "x_f.", "h.", "i.", "j."};
+    int cases = 0;
+    for (qsizetype stop = 0;; ++stop) {
+      bool ranThrough = true;
+      for (const bool after : {false, true}) {
+        DiskRun disk(names, lines);
+        FaultyCalls run;
+        run.refuseNoReplace = refuseNoReplace;
+        run.failAt = runFailsAt;
+        run.stopAt = stop;
+        run.stopAfter = after;
+        if (!disk.Run(run))
+          continue;
+        ranThrough = false;
+        if (powerCut)
+          run.CutPower(disk.State());
+        const qsizetype displaced = disk.Displaced();
+        for (qsizetype recoveryStop = killRecovery ? 0 : -1;; ++recoveryStop) {
+          DiskRun *again = &disk;
+          std::unique_ptr<DiskRun> copy;
+          if (recoveryStop >= 0 && recoveryStop > 0) {
+            // Each kill point of the recovery starts from the same killed run.
+            copy = std::make_unique<DiskRun>(names, lines);
+            FaultyCalls rerun = run;
+            rerun.made = 0;
+            rerun.synced.clear();
+            QVERIFY(copy->Run(rerun));
+            if (powerCut)
+              rerun.CutPower(copy->State());
+            again = copy.get();
+          }
+          FaultyCalls first;
+          first.refuseNoReplace = refuseNoReplace;
+          first.stopAt = recoveryStop;
+          first.stopAfter = after;
+          RecoveryReport report;
+          const bool finished = again->Recover(first, report);
+          if (!finished) {
+            FaultyCalls second;
+            second.refuseNoReplace = refuseNoReplace;
+            QVERIFY(again->Recover(second, report));
+          }
+          const QString where = QStringLiteral("killed %1 call %2 of the run, recovery killed at %3")
+                                    .arg(after ? "after" : "before")
+                                    .arg(stop)
+                                    .arg(finished ? -1 : recoveryStop);
+          QVERIFY2(again->Wrong().isEmpty(), qPrintable(where + ": " + again->Wrong()));
+          QVERIFY2(report.Complete(), qPrintable(where + ": " + RecoveryReportText(report)));
+          qsizetype restored = 0;
+          for (const JournalRecovery &journal : report.journals)
+            restored += journal.restored.size();
+          QVERIFY2(restored == displaced, qPrintable(where + ": " + RecoveryReportText(report)));
+          QVERIFY(InterruptedJournals(again->State()).isEmpty());
+          ++cases;
+          if (finished)
+            break;
+        }
+      }
+      if (ranThrough)
+        break;
+    }
+    QVERIFY2(cases >= 10, qPrintable(QString::number(cases)));
+  }
+
+  // A journal that cannot be trusted whole moves nothing and is kept, with what it could not decide;
+  // files that are not the ones the run moved are left alone; one bad journal does not stop another.
+  void untrustworthyJournal_movesNothingWrong_data() {
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("error");        // part of the report, empty for a journal recovered
+    QTest::addColumn<QByteArrayList>("after"); // names on disk afterwards
+    QTest::addColumn<bool>("kept");
+    const QByteArrayList moved{"a", "b", "c", "x_d", "x_e"}; // every move made
+    QTest::newRow("a digit changed") << "digit"
+                                     << "is damaged at line" << moved << true;
+    QTest::newRow("plan cut short") << "cut"
+                                    << "of the 6 moves of its plan" << moved << true;
+    QTest::newRow("garbage beside it")
+        << "garbage"
+        << "is not a journal of this program" << QByteArrayList{"a", "b", "c", "d", "e"} << false;
+    QTest::newRow("an earlier version's journal") << "old"
+                                                  << "earlier version" << moved << true;
+    QTest::newRow("new files under the new names") << "replaced"
+                                                   << "" << moved << false;
+    QTest::newRow("another recovery holds the lock") << "locked"
+                                                     << "Another recovery" << moved << true;
+  }
+  void untrustworthyJournal_movesNothingWrong() {
+    QFETCH(QString, change);
+    QFETCH(QString, error);
+    QFETCH(QByteArrayList, after);
+    QFETCH(bool, kept);
+    DiskRun disk({"a", "b", "c", "d", "e"}, {"b.", "c.", "a.", "x_d.", "x_e."});
+    FaultyCalls run;
+    run.stopAt = 5; // the moves of d and e, then the rotation's four, all made
+    run.stopAfter = true;
+    QVERIFY(disk.Run(run));
+    const QString journal = InterruptedJournals(disk.State()).value(0);
+    QFile file(journal);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    const QByteArray folder = disk.Folder();
+    if (change == "digit") {
+      const qsizetype at = bytes.indexOf("N a ");
+      bytes[bytes.indexOf(' ', at + 4) + 1] ^= 1; // the first digit of a's device number
+    } else if (change == "cut") {
+      bytes.truncate(bytes.indexOf("N c "));
+    } else if (change == "old") {
+      bytes.replace("journal 2", "journal 1");
+    }
+    file.resize(0);
+    file.write(bytes);
+    file.close();
+    if (change == "garbage") {
+      Make(QFile::encodeName(disk.State()) + "/run-1-1.journal", "not a journal\n");
+    } else if (change == "replaced") {
+      for (const QByteArray &name : after) {
+        QVERIFY(::unlink((folder + name).constData()) == 0);
+        Make(folder + name, "new " + name);
+      }
+    }
+    int lock = -1;
+    if (change == "locked") {
+      lock = ::open(QFile::encodeName(disk.State()).constData(), O_RDONLY | O_DIRECTORY);
+      QVERIFY(::flock(lock, LOCK_EX) == 0);
+    }
+    const RecoveryReport report = RecoverInterruptedRuns(disk.State());
+    if (lock >= 0)
+      ::close(lock);
+    const QString text = RecoveryReportText(report);
+    if (error.isEmpty())
+      QVERIFY2(report.Complete(), qPrintable(text));
+    else
+      QVERIFY2(text.contains(error) && !report.Complete(), qPrintable(text));
+    QByteArrayList onDisk;
+    for (const QByteArray &name : QByteArrayList{"a", "b", "c", "d", "e", "x_d", "x_e"}) // sorted
+      if (ContentOf(folder + name) != "<missing>")
+        onDisk << name;
+    QCOMPARE(onDisk, after);
+    QCOMPARE(QFile::exists(journal), kept);
+    if (change == "digit")
+      QVERIFY2(text.contains(QStringLiteral("/d\n")) || text.endsWith(QStringLiteral("/d")),
+               qPrintable(text));
+    if (change == "replaced")
+      QVERIFY2(text.contains(QStringLiteral("0 files got")) && text.contains(QStringLiteral("under none")),
+               qPrintable(text));
   }
 
   // A run killed partway is put back whole from its journal, including its cycles.
@@ -104,6 +280,7 @@ private slots:
         ::_exit(3);
       RenameRunControl control;
       control.observer = &journal;
+      control.calls = &journal.Calls();
       (void)RenameAllEntries(RenameOptions(), entries, lines, control);
       ::_exit(0);
     }
@@ -122,10 +299,15 @@ private slots:
 
     const QStringList journals = InterruptedJournals(state.path());
     QCOMPARE(journals.size(), 1);
+    qsizetype displaced = 0;
+    for (int i = 0; i < count; ++i)
+      displaced += ContentOf(folder + "f" + QByteArray::number(i)) == "f" + QByteArray::number(i) ? 0 : 1;
     const JournalRecovery recovery = RecoverJournal(journals.first());
     QVERIFY(recovery.error.isEmpty());
     QVERIFY(recovery.failed.isEmpty());
-    QVERIFY(recovery.restored.size() >= count / 4);
+    QVERIFY(recovery.missing.isEmpty());
+    QVERIFY(displaced >= count / 4);
+    QCOMPARE(recovery.restored.size(), displaced);
     int back = 0;
     for (int i = 0; i < count; ++i) {
       QFile f(dir.filePath(QStringLiteral("f%1").arg(i)));

@@ -1,7 +1,11 @@
 #include "settings/preference_store.h"
 
+#include <QRegularExpression>
 #include <QSettings>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -110,6 +114,68 @@ private slots:
     QVERIFY(r.damaged);
     QCOMPARE(StepsRead(r), 0);
     QVERIFY(!r.language);
+  }
+
+  // Only a regular file of a bounded size, reached through links or not, is read and written;
+  // anything else leaves the program with its defaults and stays as it was (no wait on a FIFO, no
+  // write through a link onto a device or a FIFO).
+  void settingsFileOfOtherKinds_neitherReadNorWritten_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("used");
+    QTest::newRow("a FIFO") << "fifo" << false;
+    QTest::newRow("a link to a FIFO") << "link to fifo" << false;
+    QTest::newRow("a link to a character device") << "link to device" << false;
+    QTest::newRow("a link to nothing") << "dangling link" << false;
+    QTest::newRow("a folder") << "folder" << false;
+    QTest::newRow("larger than the limit") << "large" << false;
+    QTest::newRow("a link to a regular file") << "link to file" << true;
+  }
+  void settingsFileOfOtherKinds_neitherReadNorWritten() {
+    QFETCH(QString, kind);
+    QFETCH(bool, used);
+    QVERIFY(QDir().mkpath(QFileInfo(File()).path()));
+    const QByteArray path = QFile::encodeName(File());
+    const QByteArray target = QFile::encodeName(m_dir.filePath(QStringLiteral("target")));
+    ::unlink(target.constData());
+    ::rmdir(path.constData());
+    if (kind == "fifo") {
+      QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+    } else if (kind == "link to fifo") {
+      QVERIFY(::mkfifo(target.constData(), 0600) == 0);
+      QVERIFY(::symlink(target.constData(), path.constData()) == 0);
+    } else if (kind == "link to device") {
+      QVERIFY(::symlink("/dev/null", path.constData()) == 0);
+    } else if (kind == "dangling link") {
+      QVERIFY(::symlink(target.constData(), path.constData()) == 0);
+    } else if (kind == "folder") {
+      QVERIFY(::mkdir(path.constData(), 0700) == 0);
+    } else if (kind == "large") {
+      QFile file(File());
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("Language=5\n");
+      QVERIFY(file.resize(2 << 20));
+    } else {
+      QFile file(QFile::decodeName(target));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      QVERIFY(::symlink(target.constData(), path.constData()) == 0);
+    }
+    struct stat before, after;
+    const int known = ::lstat(path.constData(), &before);
+    if (!used)
+      QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^The settings file .* the defaults are used"));
+    StoredPreferences values;
+    values.language = 7;
+    const PreferenceReading r = PreferenceStore(File()).Read(values);
+    QCOMPARE(r.damaged, !used);
+    QCOMPARE(PreferenceStore(File()).Write(values), used);
+    QCOMPARE(::lstat(path.constData(), &after), known);
+    QCOMPARE(after.st_mode, before.st_mode); // a link stays a link, a FIFO a FIFO
+    if (used)
+      QCOMPARE(PreferenceStore(File()).Read({}).language.value_or(-1), 7);
+    else if (kind == "large")
+      QCOMPARE(after.st_size, before.st_size);
+    ::unlink(path.constData());
+    ::rmdir(path.constData());
   }
 
   void writing_keepsOtherRecordsOfTheFile() {

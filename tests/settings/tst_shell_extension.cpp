@@ -33,6 +33,74 @@ void Block(const QString &path) {
   QVERIFY(file.open(QIODevice::WriteOnly));
 }
 
+// The groups of a key file, each with its keys and their values as written.
+QMap<QString, QMultiMap<QString, QString>> KeyFile(const QByteArray &bytes) {
+  QMap<QString, QMultiMap<QString, QString>> groups;
+  QString group;
+  for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
+    if (line.startsWith(QLatin1Char('[')))
+      group = line;
+    else if (line.contains(QLatin1Char('=')) && !line.startsWith(QLatin1Char('#')))
+      groups[group].insert(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
+  }
+  return groups;
+}
+
+// A string value read as the desktop entry format says: \s, \n, \t, \r and \\ stand for one character.
+QString Unescaped(const QString &value) {
+  QString out;
+  for (qsizetype i = 0; i < value.size(); ++i) {
+    if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
+      out += value[i];
+      continue;
+    }
+    const QChar c = value[++i];
+    out += c == QLatin1Char('s')   ? QChar(' ')
+           : c == QLatin1Char('n') ? QChar('\n')
+           : c == QLatin1Char('t') ? QChar('\t')
+           : c == QLatin1Char('r') ? QChar('\r')
+                                   : c;
+  }
+  return out;
+}
+
+// The words of a command line: blanks split them; inside double quotes a backslash takes the next
+// character as it is; inside single quotes everything is as it is (the shell's and the desktop
+// entry's quoting, which agree on what these entries hold); then "%%" is one percent sign.
+QStringList Words(const QString &line) {
+  QStringList words;
+  QString word;
+  bool inWord = false;
+  for (qsizetype i = 0; i < line.size(); ++i) {
+    const QChar c = line[i];
+    if (c == QLatin1Char(' ')) {
+      if (inWord)
+        words << word;
+      word.clear();
+      inWord = false;
+    } else if (c == QLatin1Char('"')) {
+      for (++i; i < line.size() && line[i] != QLatin1Char('"'); ++i)
+        word += line[i] == QLatin1Char('\\') && i + 1 < line.size() ? line[++i] : line[i];
+      inWord = true;
+    } else if (c == QLatin1Char('\'')) {
+      for (++i; i < line.size() && line[i] != QLatin1Char('\''); ++i)
+        word += line[i];
+      inWord = true;
+    } else if (c == QLatin1Char('\\') && i + 1 < line.size()) {
+      word += line[++i];
+      inWord = true;
+    } else {
+      word += c;
+      inWord = true;
+    }
+  }
+  if (inWord)
+    words << word;
+  for (QString &w : words)
+    w.replace(QStringLiteral("%%"), QStringLiteral("%"));
+  return words;
+}
+
 } // namespace
 
 class TestShellExtension : public QObject {
@@ -172,6 +240,61 @@ private slots:
     QVERIFY(process.waitForFinished());
     const QByteArray output = process.readAll();
     QVERIFY2(process.exitCode() == 0 && !output.contains("error"), output.constData());
+  }
+
+  // A program folder named to break out of its value: every entry still has one line per key, its
+  // command starts the program by its whole path, and the Nautilus script starts it too.
+  void hostileProgramPath_staysOneValueInEveryEntry_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("line break and a second Exec") << "x\nExec=touch PWNED #";
+    QTest::newRow("carriage return") << "x\rName=Other";
+    QTest::newRow("double and single quotes") << "a\"b'c";
+    QTest::newRow("percent tokens") << "100%F %f %%";
+    QTest::newRow("dollar, backquote, semicolon") << "$HOME`id`;rm x";
+    QTest::newRow("backslashes") << "a\\nb\\\\";
+    QTest::newRow("blank first") << " lead";
+  }
+  void hostileProgramPath_staysOneValueInEveryEntry() {
+    QFETCH(QString, folder);
+    const QString program = m_dir->filePath(folder) + QStringLiteral("/zr");
+    QVERIFY(QDir().mkpath(QFileInfo(program).path()));
+    {
+      QFile file(program);
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write("#!/bin/sh\nprintf '%s|' \"$@\" > \"$(dirname \"$0\")/args\"\n");
+    }
+    QVERIFY(QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner));
+    const QString caption = QStringLiteral("Rename %f\nExec=evil");
+    QVERIFY(extension().WriteShellExtension(caption, program).ok());
+    for (const ShellEntryFile &file : ShellEntryFiles(data(), caption, program)) {
+      if (file.path.endsWith(QLatin1String(".desktop")) ||
+          file.path.endsWith(QLatin1String(".nemo_action"))) {
+        const auto groups = KeyFile(Read(file.path));
+        for (const auto &keys : groups)
+          for (const QString &key : keys.uniqueKeys())
+            QVERIFY2(keys.count(key) == 1, qPrintable(file.path + ": " + key));
+        QMultiMap<QString, QString> action; // the group that starts the program
+        for (const auto &keys : groups)
+          if (keys.contains(QStringLiteral("Exec")))
+            action = keys;
+        QVERIFY2(action.contains(QStringLiteral("Exec")), qPrintable(file.path));
+        const QStringList words = Words(Unescaped(action.value(QStringLiteral("Exec"))));
+        QCOMPARE(words.value(0), program);
+        QCOMPARE(words.size(), 2); // the program and the folder's field code
+        const QString name = Unescaped(action.value(QStringLiteral("Name")));
+        QCOMPARE(file.path.endsWith(QLatin1String(".nemo_action")) ? QString(name).replace("%%", "%") : name,
+                 caption);
+      } else {
+        QProcess process;
+        process.setWorkingDirectory(m_dir->path());
+        process.start(file.path);
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(Read(QFileInfo(program).path() + QStringLiteral("/args"))),
+                 m_dir->path() + QLatin1Char('|'));
+      }
+    }
+    QVERIFY(!QFile::exists(m_dir->filePath(QStringLiteral("PWNED"))));
   }
 
   // The script hands the folder whole to the program (a fake that notes its arguments).

@@ -104,9 +104,11 @@ private slots:
     {
       RunJournal journal;
       QVERIFY(journal.Open(state.path()).isEmpty());
+      // The journal holds the file under its old name, which the run then moves.
+      QVERIFY(QFile::rename(m_dir->filePath("b.txt"), m_dir->filePath("a.txt")));
       journal.Planned(
           {{QFile::encodeName(m_dir->filePath("a.txt")), QFile::encodeName(m_dir->filePath("b.txt"))}});
-      journal.Trying(0);
+      QVERIFY(QFile::rename(m_dir->filePath("a.txt"), m_dir->filePath("b.txt")));
     }
     m_window->OfferRecovery();
     QCOMPARE(m_dialogs->asked.size(), 1);
