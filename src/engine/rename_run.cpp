@@ -48,12 +48,15 @@ void RenameErrorRecord::clear() {
   lFileNames.clear();
   lidItems.clear();
   reasons.clear();
+  newNames.clear();
 }
 
-void RenameErrorRecord::append(const QString &path, qsizetype index, const QString &reason) {
+void RenameErrorRecord::append(const QString &path, qsizetype index, const QString &reason,
+                               const QString &newName) {
   lFileNames.append(ShownName(path));
   lidItems.append(QString::number(index));
   reasons.append(ShownName(reason));
+  newNames.append(ShownName(newName));
 }
 
 bool IsAllowedFileName(const QString &name) {
@@ -243,7 +246,7 @@ public:
         ++m_result.notTaken;
         break;
       case Outcome::Failed:
-        m_result.errors.append(Shown(i), i, m_status[i].Text());
+        m_result.errors.append(Shown(i), i, m_status[i].Text(), m_names[i]);
         break;
       case Outcome::Renamed:
         ++m_result.renamed;

@@ -42,11 +42,12 @@ struct RenameErrorRecord {
   QStringList lFileNames; // full old path of each failed entry
   QStringList lidItems;   // its index in the file list, as decimal text
   QStringList reasons;    // why it failed, one line each
+  QStringList newNames;   // the name it should have had (empty when there was none)
 
   qsizetype size() const { return lFileNames.size(); }
   bool isEmpty() const { return lFileNames.isEmpty(); }
   void clear();
-  void append(const QString &path, qsizetype index, const QString &reason);
+  void append(const QString &path, qsizetype index, const QString &reason, const QString &newName = {});
 };
 
 struct RenameRunResult {

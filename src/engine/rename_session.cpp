@@ -50,7 +50,9 @@ void RenameSession::EnsurePreview() {
     UpdateAll();
 }
 
-RenameErrorRecord RenameSession::RenameAll(const RunProgress &progress) {
+RenameErrorRecord
+RenameSession::RenameAll(const RunProgress &progress,
+                         const std::function<void(const RenameErrorRecord &)> &failuresFound) {
   if (IsDrivesFolder(m_list.Directory()))
     return {};
   EnsurePreview();
@@ -60,6 +62,10 @@ RenameErrorRecord RenameSession::RenameAll(const RunProgress &progress) {
   control.progress = progress;
   const RenameRunResult run = RunJournalled(m_options, m_list.Entries(), m_preview.lZelvoList, control);
   m_undo = run.undo;
+  m_lastRenamed = run.renamed;
+  m_lastNotRenamed = run.errors.size() + run.notTaken;
+  if (failuresFound && !run.errors.isEmpty())
+    failuresFound(run.errors);
   const QString maskBefore = m_options.tMask;
   m_options.ResetAfterRename();
   if (m_options.tMask != maskBefore) {
@@ -70,12 +76,13 @@ RenameErrorRecord RenameSession::RenameAll(const RunProgress &progress) {
   }
   ReloadList();
   UpdateAll();
-  m_undoAvailable = true;
+  m_undoAvailable = run.renamed > 0;
   return run.errors;
 }
 
 RenameErrorRecord RenameSession::Undo() {
   RenameErrorRecord failures = UndoRenames(m_undo);
+  m_lastPutBack = NamesPutBack(m_undo, failures);
   ReloadList();
   m_undoAvailable = false;
   UpdateAll();

@@ -54,13 +54,21 @@ public:
   // and makes undo available. The mask going back to "*.*" acts as a typed mask change: recursion
   // ends and folders are shown again. progress may stop the run between two entries; what was
   // renamed up to then is kept for undo. Returns the entries that were not renamed (for the error
-  // list).
-  RenameErrorRecord RenameAll(const RunProgress &progress = {});
+  // list). failuresFound hears of them before anything else happens, while the list still holds
+  // the entries of the run. Undo becomes available only when at least one entry got a new name.
+  RenameErrorRecord RenameAll(const RunProgress &progress = {},
+                              const std::function<void(const RenameErrorRecord &)> &failuresFound = {});
   const UndoRecord &LastRun() const { return m_undo; }
   bool UndoAvailable() const { return m_undoAvailable; }
+  // What the last rename run did: entries that have a new name now, and entries left with their
+  // old one (failures, and entries a stopped run did not reach).
+  qsizetype LastRunRenamed() const { return m_lastRenamed; }
+  qsizetype LastRunNotRenamed() const { return m_lastNotRenamed; }
   // Renames the last run back, newest first, then reloads and refreshes; undo is then no longer
   // available. Returns the files that could not be restored.
   RenameErrorRecord Undo();
+  // How many files the last undo gave their old names back.
+  qsizetype LastUndoPutBack() const { return m_lastPutBack; }
 
   // The in-place rename of entry index to text (the hidden-file question is the caller's). On
   // success the preview line becomes the text and the preview is refreshed; on failure text is set
@@ -92,6 +100,9 @@ private:
   RefreshRunState m_state;
   UndoRecord m_undo;
   bool m_undoAvailable = false;
+  qsizetype m_lastRenamed = 0;
+  qsizetype m_lastNotRenamed = 0;
+  qsizetype m_lastPutBack = 0;
   int m_refreshCount = 0;
   QString m_lastRefreshError;
 };

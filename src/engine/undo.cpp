@@ -2,6 +2,8 @@
 
 #include "platform/name_codec.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace {
@@ -22,11 +24,28 @@ RenameErrorRecord UndoRenames(const UndoRecord &record, FileSystemCalls &calls) 
     const QByteArray to = NativeAt(record.nativeOld, record.lOld, i);
     const RenameStatus status = SafeRename(from, to, calls);
     if (!status.ok())
-      failures.append(record.lNew.at(i), i, status.Text());
+      failures.append(record.lNew.at(i), i, status.Text(), record.lOld.at(i).section(QLatin1Char('/'), -1));
   }
   // Listed in the order of the record, as the run lists its failures.
   std::reverse(failures.lFileNames.begin(), failures.lFileNames.end());
   std::reverse(failures.lidItems.begin(), failures.lidItems.end());
   std::reverse(failures.reasons.begin(), failures.reasons.end());
+  std::reverse(failures.newNames.begin(), failures.newNames.end());
   return failures;
+}
+
+qsizetype NamesPutBack(const UndoRecord &record, const RenameErrorRecord &failures) {
+  QSet<qsizetype> failed;
+  for (const QString &position : failures.lidItems)
+    failed.insert(position.toLongLong());
+  const QString temporary = QString::fromLatin1(kCycleTemporaryPrefix);
+  qsizetype count = 0;
+  for (qsizetype i = 0; i < qMin(record.lOld.size(), record.lNew.size()); ++i) {
+    const QString &oldPath = record.lOld.at(i);
+    if (failed.contains(i) || oldPath == record.lNew.at(i) ||
+        oldPath.section(QLatin1Char('/'), -1).startsWith(temporary))
+      continue;
+    ++count;
+  }
+  return count;
 }
