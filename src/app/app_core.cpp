@@ -389,6 +389,8 @@ void AppCore::ChangeLanguage(int index) {
   m_list->SetLanguage(index);
   ApplyTexts();
   emit LanguageChanged(index);
+  if (m_runResult.kind != RunResult::None)
+    emit RunResultChanged(RunResultText());
   WriteFormCaption();
   if (m_shellEntryInstalled) {
     // The entry follows the language; a failed rewrite leaves it in the old one.

@@ -5,6 +5,7 @@
 
 #include "app/dialog_hook.h"
 #include "app/preview_model.h"
+#include "app/run_result.h"
 #include "engine/folder_names.h"
 #include "engine/rename_options.h"
 #include "engine/rename_run.h"
@@ -142,6 +143,13 @@ public:
   // The rename and its undo.
   void btnRenameClick();
   void btnUndoClick();
+  // What the last rename or undo did, as the line under the window says it in the current
+  // language (empty before the first).
+  const RunResult &LastRunResult() const { return m_runResult; }
+  QString RunResultText() const;
+  // A folder typed or pasted into the folder drop-down (absolute, "~", or relative to the folder
+  // shown): the list shows it. A folder that does not exist is told about and nothing changes.
+  bool OpenTypedFolder(const QString &typed);
   // The three save commands and the two options-file commands.
   void mSaveToFileClick();
   void mMakeBATClick();
@@ -202,6 +210,8 @@ signals:
   void LanguageChanged(int index);
   // The entries a rename run could not rename, for the error list.
   void ErrorsToShow(const RenameErrorRecord &errors);
+  // The line telling what the last rename or undo did changed (also with the language).
+  void RunResultChanged(const QString &text);
   // The file manager entry must be registered again with this text (the language changed).
   void ShellEntryCaptionChanged(const QString &caption);
 
@@ -238,6 +248,7 @@ private:
   void ApplyListSwitches(bool recurse, bool showFolders);
   void ApplyMaskChange();
   void SetUndoAvailable(bool available);
+  void SetRunResult(const RunResult &result);
   void ReloadAndRefresh();
   using SaveCommand = std::function<SaveOutcome(const QString &path, const RenameSession::Confirm &confirm)>;
   void RunSave(const QString &fileName, const QString &filter, const SaveCommand &save);
@@ -258,6 +269,7 @@ private:
   int m_currentLanguage = 0;
   bool m_active = true;
   bool m_undoAvailable = false;
+  RunResult m_runResult;
   bool m_shellEntryInstalled = false;
   ShellExtension m_shellExtension;
   QString m_programPath;

@@ -5,6 +5,7 @@
 #include "engine/batch_scripts.h"
 #include "engine/option_rules.h"
 #include "explorer/explorer_helpers.h"
+#include "explorer/typed_folder.h"
 #include "settings/options_file.h"
 
 #include <QDir>
@@ -50,26 +51,54 @@ void AppCore::btnRenameClick() {
     lastReport = now;
     return m_dialogs.RenameProgress(done, total);
   };
-  const RenameErrorRecord errors = m_session->RenameAll(progress);
+  // The failures are shown while the list still holds the entries of the run, before the folder
+  // is read again and the options are reset.
+  (void)m_session->RenameAll(progress, [&](const RenameErrorRecord &errors) {
+    if (lastReport >= 0) {
+      m_dialogs.RenameProgressEnded();
+      lastReport = -1;
+    }
+    emit ErrorsToShow(errors);
+  });
   if (lastReport >= 0)
     m_dialogs.RenameProgressEnded();
   hold.Discard(); // the session has refreshed
   SyncPreview();
   emit OptionsReset();
   emit WorkWithFoldersEnabledChanged(m_options.cViewFolders);
-  SetUndoAvailable(true);
-  if (!errors.isEmpty())
-    emit ErrorsToShow(errors);
+  SetUndoAvailable(m_session->UndoAvailable());
+  SetRunResult({RunResult::Renamed, m_session->LastRunRenamed(), m_session->LastRunNotRenamed()});
 }
 
 void AppCore::btnUndoClick() {
   if (!m_undoAvailable)
     return;
   RefreshHold hold(*this);
-  (void)m_session->Undo(); // undo failures are silent: those files keep their new names
+  // Files that cannot be put back keep their new names; the result line counts them.
+  const RenameErrorRecord failures = m_session->Undo();
   hold.Discard();
   SyncPreview();
   SetUndoAvailable(false);
+  SetRunResult({RunResult::PutBack, m_session->LastUndoPutBack(), failures.size()});
+}
+
+void AppCore::SetRunResult(const RunResult &result) {
+  m_runResult = result;
+  emit RunResultChanged(RunResultText());
+}
+
+QString AppCore::RunResultText() const {
+  return RunResultLine(m_runResult, m_texts);
+}
+
+bool AppCore::OpenTypedFolder(const QString &typed) {
+  const QString folder = TypedFolderPath(typed, m_list->Directory());
+  if (folder.isEmpty()) {
+    m_dialogs.ShowError(m_texts.sFolderNotFound.arg(typed.trimmed()));
+    return false;
+  }
+  m_list->SetDirectory(folder);
+  return true;
 }
 
 bool AppCore::EditInPlace(int index, QString &text) {

@@ -1,6 +1,7 @@
 #include "app/preview_model.h"
 
 #include "engine/preview.h"
+#include "engine/rename_run.h"
 #include "explorer/file_list_view.h"
 
 #include <algorithm>
@@ -57,6 +58,15 @@ QVariant PreviewModel::data(const QModelIndex &index, int role) const {
     return int(Conflict(row));
   case FailsRole:
     return WouldFail(Conflict(row));
+  case ChangedRole: {
+    if (!hasEntry)
+      return false;
+    const LineConflict conflict = Conflict(row);
+    if (conflict == LineConflict::Unchanged || conflict == LineConflict::Excluded)
+      return false;
+    const FileListEntry &entry = m_list.Entry(row);
+    return NameOnDisk(m_lines.at(row), entry.Caption) != entry.Caption;
+  }
   case Qt::ToolTipRole:
     return WouldFail(Conflict(row)) ? ConflictText(Conflict(row)) : QVariant();
   default:

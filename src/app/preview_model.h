@@ -1,6 +1,6 @@
 // The preview list as an item model: one row per preview line, with the icon and hidden mark of the
-// file list entry of the same index, whether a rename run would fail on the line and why, and
-// whether the lines are new names or a plain text.
+// file list entry of the same index, whether the line changes the entry's name, whether a rename run would
+// fail on the line and why, and whether the lines are new names or a plain text.
 #pragma once
 
 #include "engine/rename_conflicts.h"
@@ -22,6 +22,7 @@ public:
     PlainTextRole,                  // bool: the lines are the hint or the drives help, drawn as text
     ConflictRole,                   // int: the LineConflict of the row (None without one)
     FailsRole,                      // bool: a rename run would not rename the row's entry
+    ChangedRole,                    // bool: the line gives the entry a name other than its own
   };
   // Qt::ToolTipRole: why the run would fail on the row, for the rows it would fail on.
 

@@ -157,4 +157,14 @@ void FillCatalanTexts(LanguageTexts &t) {
   t.sType = QStringLiteral("Tipus");
   t.sAttributes = QStringLiteral("Atributs");
   t.sNoAccents = QStringLiteral("Sense Accents");
+
+  // Result line of a rename or undo, failure list columns, a typed folder that does not exist
+  t.sRunRenamed = QStringLiteral("Reanomenats: %1");
+  t.sRunNotRenamed = QStringLiteral("sense reanomenar: %1");
+  t.sUndoPutBack = QStringLiteral("Noms restaurats: %1");
+  t.sUndoPutBackOne = QStringLiteral("1 nom restaurat");
+  t.sUndoNotPutBack = QStringLiteral("sense restaurar: %1");
+  t.sErrorsNewName = QStringLiteral("Nom nou");
+  t.sErrorsReason = QStringLiteral("Motiu");
+  t.sFolderNotFound = QStringLiteral("La carpeta \"%1\" no existeix.");
 }

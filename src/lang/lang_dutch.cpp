@@ -107,4 +107,14 @@ void FillDutchTexts(LanguageTexts &t) {
   t.sType = QStringLiteral("Type");
   t.sAttributes = QStringLiteral("Kenmerken");
   t.sNoAccents = QStringLiteral("Geen accenten");
+
+  // Result line of a rename or undo, failure list columns, a typed folder that does not exist
+  t.sRunRenamed = QStringLiteral("%1 hernoemd");
+  t.sRunNotRenamed = QStringLiteral("%1 niet hernoemd");
+  t.sUndoPutBack = QStringLiteral("%1 namen hersteld");
+  t.sUndoPutBackOne = QStringLiteral("1 naam hersteld");
+  t.sUndoNotPutBack = QStringLiteral("%1 niet hersteld");
+  t.sErrorsNewName = QStringLiteral("Nieuwe naam");
+  t.sErrorsReason = QStringLiteral("Reden");
+  t.sFolderNotFound = QStringLiteral("De map \"%1\" bestaat niet.");
 }

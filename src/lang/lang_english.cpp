@@ -107,6 +107,16 @@ void FillEnglishTexts(LanguageTexts &t) {
   t.sType = QStringLiteral("Type");
   t.sAttributes = QStringLiteral("Attributes");
   t.sNoAccents = QStringLiteral("No Accents");
+
+  // Result line of a rename or undo, failure list columns, a typed folder that does not exist
+  t.sRunRenamed = QStringLiteral("%1 renamed");
+  t.sRunNotRenamed = QStringLiteral("%1 not renamed");
+  t.sUndoPutBack = QStringLiteral("%1 names put back");
+  t.sUndoPutBackOne = QStringLiteral("1 name put back");
+  t.sUndoNotPutBack = QStringLiteral("%1 not put back");
+  t.sErrorsNewName = QStringLiteral("New name");
+  t.sErrorsReason = QStringLiteral("Reason");
+  t.sFolderNotFound = QStringLiteral("The folder \"%1\" does not exist.");
 }
 
 // The variables menu from sGraphics to sGenre: English in every table but Spanish and Catalan.

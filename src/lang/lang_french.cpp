@@ -107,4 +107,14 @@ void FillFrenchTexts(LanguageTexts &t) {
   t.sType = QStringLiteral("Type");
   t.sAttributes = QStringLiteral("Attributs");
   t.sNoAccents = QStringLiteral("Sans accents");
+
+  // Result line of a rename or undo, failure list columns, a typed folder that does not exist
+  t.sRunRenamed = QStringLiteral("Renommés : %1");
+  t.sRunNotRenamed = QStringLiteral("non renommés : %1");
+  t.sUndoPutBack = QStringLiteral("Noms rétablis : %1");
+  t.sUndoPutBackOne = QStringLiteral("1 nom rétabli");
+  t.sUndoNotPutBack = QStringLiteral("non rétablis : %1");
+  t.sErrorsNewName = QStringLiteral("Nouveau nom");
+  t.sErrorsReason = QStringLiteral("Raison");
+  t.sFolderNotFound = QStringLiteral("Le dossier « %1 » n'existe pas.");
 }

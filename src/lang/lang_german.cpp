@@ -107,4 +107,14 @@ void FillGermanTexts(LanguageTexts &t) {
   t.sType = QStringLiteral("Typ");
   t.sAttributes = QStringLiteral("Attribute");
   t.sNoAccents = QStringLiteral("Ohne Akzente");
+
+  // Result line of a rename or undo, failure list columns, a typed folder that does not exist
+  t.sRunRenamed = QStringLiteral("%1 umbenannt");
+  t.sRunNotRenamed = QStringLiteral("%1 nicht umbenannt");
+  t.sUndoPutBack = QStringLiteral("%1 Namen wiederhergestellt");
+  t.sUndoPutBackOne = QStringLiteral("1 Name wiederhergestellt");
+  t.sUndoNotPutBack = QStringLiteral("%1 nicht wiederhergestellt");
+  t.sErrorsNewName = QStringLiteral("Neuer Name");
+  t.sErrorsReason = QStringLiteral("Grund");
+  t.sFolderNotFound = QStringLiteral("Der Ordner „%1“ existiert nicht.");
 }

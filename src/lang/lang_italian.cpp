@@ -107,4 +107,14 @@ void FillItalianTexts(LanguageTexts &t) {
   t.sType = QStringLiteral("Tipo");
   t.sAttributes = QStringLiteral("Attributi");
   t.sNoAccents = QStringLiteral("Senza accenti");
+
+  // Result line of a rename or undo, failure list columns, a typed folder that does not exist
+  t.sRunRenamed = QStringLiteral("Rinominati: %1");
+  t.sRunNotRenamed = QStringLiteral("non rinominati: %1");
+  t.sUndoPutBack = QStringLiteral("Nomi ripristinati: %1");
+  t.sUndoPutBackOne = QStringLiteral("1 nome ripristinato");
+  t.sUndoNotPutBack = QStringLiteral("non ripristinati: %1");
+  t.sErrorsNewName = QStringLiteral("Nuovo nome");
+  t.sErrorsReason = QStringLiteral("Motivo");
+  t.sFolderNotFound = QStringLiteral("La cartella \"%1\" non esiste.");
 }

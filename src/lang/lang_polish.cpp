@@ -107,4 +107,14 @@ void FillPolishTexts(LanguageTexts &t) {
   t.sType = QStringLiteral("Typ");
   t.sAttributes = QStringLiteral("Atrybuty");
   t.sNoAccents = QStringLiteral("Bez Akcentów");
+
+  // Result line of a rename or undo, failure list columns, a typed folder that does not exist
+  t.sRunRenamed = QStringLiteral("Zmieniono nazwy: %1");
+  t.sRunNotRenamed = QStringLiteral("nie zmieniono: %1");
+  t.sUndoPutBack = QStringLiteral("Przywrócono nazwy: %1");
+  t.sUndoPutBackOne = QStringLiteral("Przywrócono 1 nazwę");
+  t.sUndoNotPutBack = QStringLiteral("nie przywrócono: %1");
+  t.sErrorsNewName = QStringLiteral("Nowa nazwa");
+  t.sErrorsReason = QStringLiteral("Przyczyna");
+  t.sFolderNotFound = QStringLiteral("Folder „%1” nie istnieje.");
 }

@@ -107,4 +107,14 @@ void FillPortugueseTexts(LanguageTexts &t) {
   t.sType = QStringLiteral("Tipo");
   t.sAttributes = QStringLiteral("Atributos");
   t.sNoAccents = QStringLiteral("Sem acentos");
+
+  // Result line of a rename or undo, failure list columns, a typed folder that does not exist
+  t.sRunRenamed = QStringLiteral("Renomeados: %1");
+  t.sRunNotRenamed = QStringLiteral("não renomeados: %1");
+  t.sUndoPutBack = QStringLiteral("Nomes restaurados: %1");
+  t.sUndoPutBackOne = QStringLiteral("1 nome restaurado");
+  t.sUndoNotPutBack = QStringLiteral("não restaurados: %1");
+  t.sErrorsNewName = QStringLiteral("Novo nome");
+  t.sErrorsReason = QStringLiteral("Motivo");
+  t.sFolderNotFound = QStringLiteral("A pasta \"%1\" não existe.");
 }

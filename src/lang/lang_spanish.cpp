@@ -157,4 +157,14 @@ void FillSpanishTexts(LanguageTexts &t) {
   t.sType = QStringLiteral("Tipo");
   t.sAttributes = QStringLiteral("Atributos");
   t.sNoAccents = QStringLiteral("Sin Acentos");
+
+  // Result line of a rename or undo, failure list columns, a typed folder that does not exist
+  t.sRunRenamed = QStringLiteral("Renombrados: %1");
+  t.sRunNotRenamed = QStringLiteral("sin renombrar: %1");
+  t.sUndoPutBack = QStringLiteral("Nombres restaurados: %1");
+  t.sUndoPutBackOne = QStringLiteral("1 nombre restaurado");
+  t.sUndoNotPutBack = QStringLiteral("sin restaurar: %1");
+  t.sErrorsNewName = QStringLiteral("Nombre nuevo");
+  t.sErrorsReason = QStringLiteral("Motivo");
+  t.sFolderNotFound = QStringLiteral("La carpeta \"%1\" no existe.");
 }

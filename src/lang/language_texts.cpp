@@ -149,6 +149,14 @@ constexpr SlotEntry kSlots[] = {
     {"sType", &LanguageTexts::sType},
     {"sAttributes", &LanguageTexts::sAttributes},
     {"sNoAccents", &LanguageTexts::sNoAccents},
+    {"sRunRenamed", &LanguageTexts::sRunRenamed},
+    {"sRunNotRenamed", &LanguageTexts::sRunNotRenamed},
+    {"sUndoPutBack", &LanguageTexts::sUndoPutBack},
+    {"sUndoPutBackOne", &LanguageTexts::sUndoPutBackOne},
+    {"sUndoNotPutBack", &LanguageTexts::sUndoNotPutBack},
+    {"sErrorsNewName", &LanguageTexts::sErrorsNewName},
+    {"sErrorsReason", &LanguageTexts::sErrorsReason},
+    {"sFolderNotFound", &LanguageTexts::sFolderNotFound},
 };
 
 // Every member of LanguageTexts is a slot, and every slot is listed above.

@@ -177,6 +177,18 @@ struct LanguageTexts {
   QString sAttributes;
   QString sNoAccents;
 
+  // Result line of a rename ("%1 renamed", ", %1 not renamed") or an undo ("%1 names put back", for
+  // one file "1 name put back", ", %1 not put back"); the failure list's columns; a typed folder
+  // that does not exist ("%1": the text typed)
+  QString sRunRenamed;
+  QString sRunNotRenamed;
+  QString sUndoPutBack;
+  QString sUndoPutBackOne;
+  QString sUndoNotPutBack;
+  QString sErrorsNewName;
+  QString sErrorsReason;
+  QString sFolderNotFound;
+
   // The text of the slot of that name (exact spelling), or a null QString for an unknown name.
   QString text(QStringView slotName) const;
   // The slot of that name, or nullptr for an unknown name.
@@ -184,7 +196,7 @@ struct LanguageTexts {
   const QString *slot(QStringView slotName) const;
 };
 
-// The names of all slots, in table order ("sInstantPreview" first, "sNoAccents" last).
+// The names of all slots, in table order ("sInstantPreview" first, "sFolderNotFound" last).
 const QStringList &LanguageSlotNames();
 
 // Fills every slot of texts from the table of that language; any index outside 0 to 8 selects English.

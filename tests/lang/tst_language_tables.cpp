@@ -153,6 +153,14 @@ const QList<SlotText> &englishTexts() {
       {"sType", QStringLiteral("Type")},
       {"sAttributes", QStringLiteral("Attributes")},
       {"sNoAccents", QStringLiteral("No Accents")},
+      {"sRunRenamed", QStringLiteral("%1 renamed")},
+      {"sRunNotRenamed", QStringLiteral("%1 not renamed")},
+      {"sUndoPutBack", QStringLiteral("%1 names put back")},
+      {"sUndoPutBackOne", QStringLiteral("1 name put back")},
+      {"sUndoNotPutBack", QStringLiteral("%1 not put back")},
+      {"sErrorsNewName", QStringLiteral("New name")},
+      {"sErrorsReason", QStringLiteral("Reason")},
+      {"sFolderNotFound", QStringLiteral("The folder \"%1\" does not exist.")},
   };
   return texts;
 }
@@ -268,10 +276,10 @@ class TestLanguageTables : public QObject {
 private slots:
   void slotNames_areUniqueAndInTableOrder() {
     const QStringList &names = LanguageSlotNames();
-    QCOMPARE(names.size(), 133);
+    QCOMPARE(names.size(), 141);
     QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
     QCOMPARE(names.first(), QStringLiteral("sInstantPreview"));
-    QCOMPARE(names.last(), QStringLiteral("sNoAccents"));
+    QCOMPARE(names.last(), QStringLiteral("sFolderNotFound"));
     QCOMPARE(englishTexts().size(), names.size());
     for (qsizetype i = 0; i < names.size(); ++i)
       QCOMPARE(names.at(i), QString::fromLatin1(englishTexts().at(i).slot));
@@ -377,6 +385,17 @@ private slots:
       QVERIFY2(translated >= 20, qPrintable(QString::number(translated)));
     else
       QCOMPARE(translated, 0);
+  }
+
+  void countedTexts_keepTheirPlaceForTheNumber_data() { addLanguageRows(); }
+  void countedTexts_keepTheirPlaceForTheNumber() {
+    QFETCH(int, language);
+    const LanguageTexts texts = LanguageTable(language);
+    for (const QString *text : {&texts.sRunRenamed, &texts.sRunNotRenamed, &texts.sUndoPutBack,
+                                &texts.sUndoNotPutBack, &texts.sFolderNotFound})
+      QVERIFY2(text->count(QStringLiteral("%1")) == 1 && !text->contains(QStringLiteral("%2")),
+               qPrintable(*text));
+    QVERIFY(texts.sUndoPutBackOne.contains(u'1') && !texts.sUndoPutBackOne.contains(u'%'));
   }
 
   void sharedCodes_areTheSameInEveryTable_data() {
