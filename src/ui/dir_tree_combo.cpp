@@ -2,10 +2,14 @@
 
 #include "explorer/explorer_helpers.h"
 #include "explorer/file_list_view.h"
+#include "explorer/typed_folder.h"
 #include "ui/explorer_dialogs.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStringListModel>
 #include <QToolButton>
 
 namespace {
@@ -65,9 +69,14 @@ void TKpDirTreeView::mouseMoveEvent(QMouseEvent *event) {
 
 TZelvoRenameDirTreeCombo::TZelvoRenameDirTreeCombo(QWidget *parent, const Platform *platform)
     : QLineEdit(parent), m_tree(new TKpDirTreeView(this, platform)), m_button(new QToolButton(this)),
+      m_completer(new QCompleter(this)), m_completions(new QStringListModel(this)),
       m_dialogs(&MessageBoxDialogs()) {
-  setReadOnly(true);
   setFocusPolicy(Qt::StrongFocus);
+  m_completer->setModel(m_completions);
+  m_completer->setCaseSensitivity(Qt::CaseSensitive);
+  m_completer->setCompletionMode(QCompleter::PopupCompletion);
+  setCompleter(m_completer);
+  connect(this, &QLineEdit::textEdited, this, &TZelvoRenameDirTreeCombo::Typed);
   m_button->setObjectName(QStringLiteral("DropButton"));
   m_button->setArrowType(Qt::DownArrow);
   m_button->setFocusPolicy(Qt::NoFocus);
@@ -170,6 +179,8 @@ void TZelvoRenameDirTreeCombo::ToggleDropDown() {
     CloseDropDown();
     return;
   }
+  EndTyping();
+  FillDrives();
   m_tree->setGeometry(QRect(mapToGlobal(QPoint(0, height())), QSize(width(), m_treeHeight)));
   m_tree->show();
   m_tree->setFocus();
@@ -192,6 +203,18 @@ bool TZelvoRenameDirTreeCombo::HandleKey(QKeyEvent *event) {
   }
   if (mods != Qt::NoModifier)
     return false;
+  // While a path is typed the keys edit it; Enter hands it over and Esc gives it up.
+  if (m_typing && !IsDroppedDown()) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      emit PathTyped(text());
+      return true;
+    }
+    if (key == Qt::Key_Escape) {
+      EndTyping();
+      return true;
+    }
+    return false;
+  }
   const QModelIndex current = m_tree->currentIndex();
   const QModelIndex root = m_tree->Model()->RootIndex();
   switch (key) {
@@ -229,6 +252,43 @@ bool TZelvoRenameDirTreeCombo::HandleKey(QKeyEvent *event) {
   default:
     return false;
   }
+}
+
+void TZelvoRenameDirTreeCombo::BeginTyping() {
+  CloseDropDown();
+  m_typing = true;
+  setText(m_selectedPath);
+  setTextMargins(0, 0, textMargins().right(), 0);
+  m_image = QIcon();
+  selectAll();
+  setFocus(Qt::ShortcutFocusReason);
+  update();
+}
+
+void TZelvoRenameDirTreeCombo::EndTyping() {
+  if (!m_typing)
+    return;
+  m_typing = false;
+  if (m_completer->popup())
+    m_completer->popup()->hide();
+  const QModelIndex current = m_tree->currentIndex();
+  ShowNode(current.isValid() ? current : m_tree->Model()->RootIndex());
+}
+
+void TZelvoRenameDirTreeCombo::Typed(const QString &text) {
+  if (!m_typing) {
+    m_typing = true;
+    m_image = QIcon();
+    setTextMargins(0, 0, textMargins().right(), 0);
+  }
+  m_completions->setStringList(FolderCompletions(text, m_fileList ? m_fileList->Directory() : QString()));
+}
+
+void TZelvoRenameDirTreeCombo::focusOutEvent(QFocusEvent *event) {
+  QLineEdit::focusOutEvent(event);
+  // The completion list takes the focus for a moment; any other way out gives the typing up.
+  if (event->reason() != Qt::PopupFocusReason)
+    EndTyping();
 }
 
 void TZelvoRenameDirTreeCombo::keyPressEvent(QKeyEvent *event) {

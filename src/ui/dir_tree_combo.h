@@ -1,4 +1,5 @@
-// The folder drop-down above the file list: a read-only field with a drop button opening a folder tree.
+// The folder drop-down above the file list: a field with a drop button opening a folder tree, into
+// which a path can also be typed or pasted, with completion of folder names.
 #pragma once
 
 #include "explorer/file_list_view.h"
@@ -9,6 +10,8 @@
 #include <QPointer>
 
 class ExplorerDialogs;
+class QCompleter;
+class QStringListModel;
 class QToolButton;
 class TZelvoRenameDirTreeCombo;
 
@@ -56,10 +59,18 @@ public:
   bool HandleKey(QKeyEvent *event);
   // Chooses a node of the tree: the list shows its folder, the combo its caption and picture.
   void ChooseNode(const QModelIndex &index);
+  // Whether the text is a path being typed (Enter hands it over as PathTyped).
+  bool IsTyping() const { return m_typing; }
+  QCompleter *Completer() const { return m_completer; }
 
 public slots:
-  // Opens or closes the drop-down tree.
+  // Opens or closes the drop-down tree; opening reads the folders again, so that folders made since
+  // are there.
   void ToggleDropDown();
+  // The field takes the keyboard with the chosen folder's full path selected, ready to be typed over.
+  void BeginTyping();
+  // Shows the chosen node's caption again instead of the text typed.
+  void EndTyping();
   // Closes the drop-down tree when it is open.
   void CloseDropDown();
   // Shows a folder (ending with "/" or not, or "Drives") as the chosen node, without telling the list.
@@ -70,11 +81,14 @@ public slots:
 signals:
   // A node was chosen with the mouse or Enter; path is its folder or "Drives".
   void PathChosen(const QString &path);
+  // Enter was pressed on a typed text; the window decides whether it names a folder.
+  void PathTyped(const QString &text);
 
 protected:
   void keyPressEvent(QKeyEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
   void paintEvent(QPaintEvent *event) override;
+  void focusOutEvent(QFocusEvent *event) override;
 
 private slots:
   void FollowFileList();
@@ -82,13 +96,17 @@ private slots:
 private:
   void ShowNode(const QModelIndex &index);
   void PlaceButton();
+  void Typed(const QString &text);
 
   TKpDirTreeView *m_tree;
   QToolButton *m_button;
+  QCompleter *m_completer;
+  QStringListModel *m_completions;
   QPointer<TZelvoRenameFileListView> m_fileList;
   ExplorerDialogs *m_dialogs;
   QString m_selectedPath;
   QIcon m_image;
   bool m_expandRoot = true;
   int m_treeHeight = 240;
+  bool m_typing = false;
 };

@@ -1,4 +1,5 @@
-// The list of the files a rename run could not rename, each with its icon and the reason.
+// The list of the files a rename run could not rename: each with its icon, the new name it should
+// have had and the reason.
 #pragma once
 
 #include <QDialog>
@@ -7,7 +8,7 @@
 #include <functional>
 
 class QLabel;
-class QListWidget;
+class QTreeWidget;
 class QPushButton;
 
 class TfErrors : public QDialog {
@@ -15,23 +16,35 @@ class TfErrors : public QDialog {
 public:
   explicit TfErrors(QWidget *parent = nullptr);
 
-  // One failed entry: its full old path, its index in the file list and why it failed.
+  // One failed entry: its full old path, its index in the file list, the new name it should have
+  // had and why it failed.
   struct Failure {
     QString path;
     int index = -1;
+    QString newName;
     QString reason;
     QIcon icon;
     bool hidden = false;
   };
-  // Fills the dialog for one run: caption, heading and the failures in order.
-  void SetUp(const QString &title, const QString &heading, const QList<Failure> &failures);
+  // The captions of the dialog and of its three columns.
+  struct Captions {
+    QString title;
+    QString heading;
+    QString file;
+    QString newName;
+    QString reason;
+  };
+  // Fills the dialog for one run: captions and the failures in order.
+  void SetUp(const Captions &captions, const QList<Failure> &failures);
 
   int Count() const;
   QString PathAt(int row) const;
   int IndexAt(int row) const; // the entry's index in the file list
+  QString NewNameAt(int row) const;
+  QString ReasonAt(int row) const;
 
 private:
   QLabel *m_heading;
-  QListWidget *m_list;
+  QTreeWidget *m_list;
   QPushButton *m_ok;
 };

@@ -5,12 +5,14 @@
 #include "explorer/explorer_texts.h"
 #include "explorer/file_list_commands.h"
 #include "explorer/folder_tree_model.h"
+#include "lang/tooltips.h"
 #include "ui/about_dialog.h"
 #include "ui/caption_apply.h"
 #include "ui/dir_tree_combo.h"
 #include "ui/entry_icons.h"
 #include "ui/errors_dialog.h"
 #include "ui/file_list_widget.h"
+#include "ui/list_aligner.h"
 #include "ui/option_binder.h"
 #include "ui/options_menu.h"
 #include "ui/preview_delegate.h"
@@ -28,12 +30,15 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPalette>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QStatusBar>
 #include <QTabBar>
 
 namespace {
@@ -85,6 +90,7 @@ TfZelvoRename::TfZelvoRename(TWidgetDialogs *dialogs, const Platform *platform, 
   setWindowIcon(ProgramIcon());
   ui->ProgramIcon->setIcon(windowIcon());
   CreateListViews(platform);
+  CreateStatusBar();
   m_optionsMenu = BuildOptionsMenu(this);
   BindOptions();
   BindPreferences();
@@ -146,6 +152,23 @@ void TfZelvoRename::CreateListViews(const Platform *platform) {
           [this](const QString &message) { m_dialogs->ShowError(message); });
   connect(m_dirView, &TZelvoRenameFileListWidget::OnEdited, this,
           [this](int row, QString &text) { m_core->EditInPlace(row, text); });
+  connect(m_driveView, &TZelvoRenameDirTreeCombo::PathTyped, this, [this](const QString &typed) {
+    m_driveView->EndTyping();
+    if (m_core->OpenTypedFolder(typed))
+      m_dirView->setFocus();
+  });
+  auto *typePath = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+  typePath->setObjectName(QStringLiteral("TypePathShortcut"));
+  connect(typePath, &QShortcut::activated, m_driveView, &TZelvoRenameDirTreeCombo::BeginTyping);
+}
+
+// The line under the window that tells what the last rename or undo did.
+void TfZelvoRename::CreateStatusBar() {
+  m_runResult = new QLabel(statusBar());
+  m_runResult->setObjectName(QStringLiteral("lRunResult"));
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->addWidget(m_runResult, 1);
 }
 
 void TfZelvoRename::btnPathUpClick() {
@@ -211,6 +234,9 @@ void TfZelvoRename::BindCommands() {
     m_keeper->Measure();
   };
   connect(findChild<QAction *>(QStringLiteral("mDefaultOptions")), &QAction::triggered, this, initAll);
+  // F5 reads the folder again and shows the folders made since in the drop-down's tree.
+  connect(findChild<QAction *>(QStringLiteral("mRefresh")), &QAction::triggered, m_driveView,
+          &TZelvoRenameDirTreeCombo::FillDrives);
   connect(ui->btnSetDefaultValue, &QPushButton::clicked, this, initAll);
   for (QAction *action : findChild<QMenu *>(QStringLiteral("mLanguageMenu"))->actions())
     connect(action, &QAction::triggered, this,
@@ -235,7 +261,9 @@ void TfZelvoRename::BindCommands() {
 
 void TfZelvoRename::BindLists() {
   ui->lZelvoList->setModel(&m_core->PreviewList());
-  ui->lZelvoList->setItemDelegate(new TPreviewDelegate(ui->lZelvoList));
+  auto *previewDelegate = new TPreviewDelegate(ui->lZelvoList);
+  ui->lZelvoList->setItemDelegate(previewDelegate);
+  new TListAligner(*m_dirView, *ui->lZelvoList, *previewDelegate, this);
   ui->lZelvoList->setSelectionMode(QAbstractItemView::SingleSelection);
   connect(ui->lZelvoList, &QListView::clicked, this, [this] { lZelvoListClick(); });
   connect(ui->lZelvoList, &QListView::doubleClicked, this, [this] { m_core->lZelvoListDblClick(); });
@@ -250,8 +278,7 @@ void TfZelvoRename::InstallVariableFields() {
       continue;
     edit->installEventFilter(this);
     connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint &pos) {
-      if (m_variablesMenu)
-        m_variablesMenu->popup(edit->mapToGlobal(pos));
+      FieldContextMenu(edit, m_variablesMenu)->popup(edit->mapToGlobal(pos));
     });
   }
 }
@@ -287,6 +314,7 @@ void TfZelvoRename::BindCore() {
   });
   connect(&core, &AppCore::LanguageChanged, this, &TfZelvoRename::ApplyLanguage);
   connect(&core, &AppCore::ShellEntryInstalledChanged, this, &TfZelvoRename::ApplyLanguage);
+  connect(&core, &AppCore::RunResultChanged, m_runResult, &QLabel::setText);
   connect(&core, &AppCore::ErrorsToShow, this, [this](const RenameErrorRecord &errors) {
     QList<TfErrors::Failure> failures;
     const TZelvoRenameFileListView &list = m_core->FileList();
@@ -295,6 +323,7 @@ void TfZelvoRename::BindCore() {
       failure.path = errors.lFileNames[i];
       failure.index = errors.lidItems[i].toInt();
       failure.reason = errors.reasons.value(i);
+      failure.newName = errors.newNames.value(i);
       if (failure.index >= 0 && failure.index < list.Count()) {
         failure.icon = EntryIcon(list.Entry(failure.index).IconKey);
         failure.hidden = !list.Entry(failure.index).SubItems[SubHidden].isEmpty();
@@ -302,7 +331,10 @@ void TfZelvoRename::BindCore() {
       failures << failure;
     }
     TfErrors &dialog = ErrorsDialog();
-    dialog.SetUp(m_core->Texts().sErrorsTitle, m_core->Texts().sErrorsHeader, failures);
+    const LanguageTexts &texts = m_core->Texts();
+    dialog.SetUp(
+        {texts.sErrorsTitle, texts.sErrorsHeader, texts.sFile, texts.sErrorsNewName, texts.sErrorsReason},
+        failures);
     m_dialogs->RunModal(dialog);
   });
 }
@@ -347,6 +379,10 @@ void TfZelvoRename::ApplyActive(bool on) {
 
 void TfZelvoRename::ApplyLanguage() {
   ApplyCaptions(this, m_core->Captions());
+  const QHash<QString, QString> tips = ToolTips(m_core->CurrentLanguage());
+  for (auto it = tips.cbegin(); it != tips.cend(); ++it)
+    if (QWidget *control = findChild<QWidget *>(it.key()))
+      control->setToolTip(it.value());
   m_driveView->Tree()->Model()->SetRootCaption(ExplorerTextsOf(m_core->CurrentLanguage()).sComputer);
 }
 

@@ -11,6 +11,7 @@ class TfZelvoRename;
 }
 class AppCore;
 class QAbstractItemView;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class TfAbout;
@@ -65,6 +66,7 @@ protected:
 
 private:
   void CreateListViews(const Platform *platform);
+  void CreateStatusBar();
   void BindOptions();
   void BindPreferences();
   void BindCommands();
@@ -96,6 +98,7 @@ private:
   TZelvoRenameDirTreeCombo *m_driveView = nullptr; // DriveView1
   QMenu *m_optionsMenu = nullptr;
   QMenu *m_variablesMenu = nullptr;
+  QLabel *m_runResult = nullptr; // the result line of the last rename or undo
   std::unique_ptr<TfErrors> m_ownErrors;
   TfErrors *m_errors = nullptr;
   std::unique_ptr<TfAbout> m_ownAbout;

@@ -46,6 +46,11 @@ void TPreviewDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
       textRect.setRight(right - kMarkWidth);
       m_warning.paint(painter, QRect(right + 1 - kMarkWidth + kMargin, rect.top(), iconSize, iconSize));
     }
+    if (index.data(PreviewModel::ChangedRole).toBool()) {
+      QFont bold = option.font;
+      bold.setBold(true);
+      painter->setFont(bold);
+    }
     painter->setPen(pen);
     painter->drawText(textRect, flags, text);
   }
@@ -53,6 +58,7 @@ void TPreviewDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
 }
 
 QSize TPreviewDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const {
-  const int height = qMax(kMinRowHeight, option.fontMetrics.height() + 2 * kMargin);
+  const int height =
+      m_rowHeight > 0 ? m_rowHeight : qMax(kMinRowHeight, option.fontMetrics.height() + 2 * kMargin);
   return QSize(kTextLeft + option.fontMetrics.horizontalAdvance(index.data().toString()), height);
 }

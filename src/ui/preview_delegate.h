@@ -1,6 +1,6 @@
-// Draws the rows of the preview list: the entry's icon at the left, the new name after it, grey
-// for a hidden entry, a warning mark at the right of a line the rename run would fail on, nothing
-// past the entries; the hint and the help as plain lines.
+// Draws the rows of the preview list: the entry's icon at the left, the new name after it, bold
+// when it differs from the old name, grey for a hidden entry, a warning mark at the right of a line the
+// rename run would fail on, nothing past the entries; the hint and the help as plain lines.
 #pragma once
 
 #include <QIcon>
@@ -14,6 +14,9 @@ public:
 
   void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
   QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+  // The height of every row (0: as the font needs); the file list's, so that rows sit side by side.
+  int RowHeight() const { return m_rowHeight; }
+  void SetRowHeight(int height) { m_rowHeight = height; }
 
   static constexpr int kMinRowHeight = 17;
   static constexpr int kIconColumn = 20; // left part kept for the icon, never highlighted
@@ -23,4 +26,5 @@ public:
 
 private:
   QIcon m_warning;
+  int m_rowHeight = 0;
 };

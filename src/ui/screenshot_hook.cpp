@@ -5,6 +5,7 @@
 #include "engine/run_journal.h"
 #include "ui/about_dialog.h"
 #include "ui/main_window.h"
+#include "ui/screenshot_runs.h"
 #include "ui/text_list_dialog.h"
 
 #include <QAction>
@@ -165,5 +166,6 @@ int TakeScreenshots(TfZelvoRename &window) {
     ++failures;
   if (!SaveConflicts(window, *tabs, folder.filePath(QStringLiteral("conflicts.png"))))
     ++failures;
+  failures += TakeRunScreenshots(window, folder);
   return failures == 0 ? 0 : 1;
 }

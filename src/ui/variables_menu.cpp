@@ -3,8 +3,11 @@
 #include "variables/variables_menu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMenu>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QWidget>
 
@@ -42,7 +45,41 @@ QIcon TopLevelIcon(const QWidget *owner, const char *name) {
   return {};
 }
 
+// The style of a menu that scrolls: the application's style, but for that one answer.
+class ScrollingMenuStyle : public QProxyStyle {
+public:
+  ScrollingMenuStyle() : QProxyStyle(QApplication::style()->name()) {}
+  int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                QStyleHintReturn *returnData) const override {
+    if (hint == SH_Menu_Scrollable)
+      return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
 } // namespace
+
+void MakeMenuScrollable(QMenu *menu) {
+  // Made after the submenus, so that it is the menu's last child and goes last; a widget forgets
+  // a style that is gone.
+  auto *style = new ScrollingMenuStyle;
+  style->setParent(menu);
+  menu->setStyle(style);
+  for (QMenu *sub : menu->findChildren<QMenu *>())
+    sub->setStyle(style);
+}
+
+QMenu *FieldContextMenu(QLineEdit *field, QMenu *variables) {
+  QMenu *menu = field->createStandardContextMenu();
+  menu->setObjectName(QStringLiteral("FieldContextMenu"));
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  if (variables) {
+    menu->addSeparator();
+    menu->addActions(variables->actions());
+  }
+  MakeMenuScrollable(menu);
+  return menu;
+}
 
 QMenu *BuildVariablesMenu(QWidget *owner, std::function<void(const QString &tag)> appendTag,
                           std::function<void()> openEditor) {
@@ -75,5 +112,6 @@ QMenu *BuildVariablesMenu(QWidget *owner, std::function<void(const QString &tag)
     if (item.depth == 0)
       action->setIcon(TopLevelIcon(owner, item.name));
   }
+  MakeMenuScrollable(menu);
   return menu;
 }
