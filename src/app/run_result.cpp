@@ -11,7 +11,7 @@ QString RunResultLine(const RunResult &result, const LanguageTexts &texts) {
     missed = texts.sRunNotRenamed;
     break;
   case RunResult::PutBack:
-    line = (result.done == 1 ? texts.sUndoPutBackOne : texts.sUndoPutBack).arg(result.done);
+    line = result.done == 1 ? texts.sUndoPutBackOne : texts.sUndoPutBack.arg(result.done);
     missed = texts.sUndoNotPutBack;
     break;
   }
