@@ -77,6 +77,12 @@ std::span<const ToolTipText> CatalanToolTips() {
       {"btnUndo", "Retorna als fitxers de l'últim canvi de nom els seus noms anteriors."},
       {"btnRename", "Reanomena cada fitxer de la llista amb el seu nom de la vista prèvia."},
       {"btnInfo", "Mostra informació sobre aquest programa."},
+      {"opRegularExpression", "Tracta el text que es busca al nom com una expressió regular; el text nou pot "
+                              "fer servir els seus grups."},
+      {"opRegularExpressionEx", "Tracta el text que es busca a l'extensió com una expressió regular; el text "
+                                "nou pot fer servir els seus grups."},
+      {"cMakeNamesUnique",
+       "Un nom nou que ja existeix a la seva carpeta rep \" (2)\", \" (3)\"... davant de l'extensió."},
   };
   return kTips;
 }

@@ -78,6 +78,12 @@ std::span<const ToolTipText> DutchToolTips() {
       {"btnUndo", "Geeft de bestanden van de laatste hernoeming hun oude namen terug."},
       {"btnRename", "Hernoemt elk bestand van de lijst naar zijn naam in het voorbeeld."},
       {"btnInfo", "Toont informatie over dit programma."},
+      {"opRegularExpression", "Behandelt de gezochte tekst in de naam als reguliere expressie; de nieuwe "
+                              "tekst mag de groepen ervan gebruiken."},
+      {"opRegularExpressionEx", "Behandelt de gezochte tekst in de extensie als reguliere expressie; de "
+                                "nieuwe tekst mag de groepen ervan gebruiken."},
+      {"cMakeNamesUnique",
+       "Een nieuwe naam die in de map al bestaat, krijgt \" (2)\", \" (3)\"... vóór de extensie."},
   };
   return kTips;
 }

@@ -77,6 +77,12 @@ std::span<const ToolTipText> EnglishToolTips() {
       {"btnUndo", "Gives the files of the last rename their old names back."},
       {"btnRename", "Renames every listed file to its name in the preview."},
       {"btnInfo", "Shows information about this program."},
+      {"opRegularExpression",
+       "Treats the text to look for in the name as a regular expression; the new text may use its groups."},
+      {"opRegularExpressionEx", "Treats the text to look for in the extension as a regular expression; the "
+                                "new text may use its groups."},
+      {"cMakeNamesUnique",
+       "A new name already taken in its folder gets \" (2)\", \" (3)\"... before the extension."},
   };
   return kTips;
 }

@@ -82,6 +82,12 @@ std::span<const ToolTipText> FrenchToolTips() {
       {"btnUndo", "Rend aux fichiers du dernier renommage leurs anciens noms."},
       {"btnRename", "Renomme chaque fichier de la liste avec son nom de l'aperçu."},
       {"btnInfo", "Affiche des informations sur ce programme."},
+      {"opRegularExpression", "Traite le texte cherché dans le nom comme une expression régulière ; le "
+                              "nouveau texte peut en utiliser les groupes."},
+      {"opRegularExpressionEx", "Traite le texte cherché dans l'extension comme une expression régulière ; "
+                                "le nouveau texte peut en utiliser les groupes."},
+      {"cMakeNamesUnique",
+       "Un nouveau nom déjà pris dans son dossier reçoit « (2) », « (3) »... avant l'extension."},
   };
   return kTips;
 }

@@ -78,6 +78,12 @@ std::span<const ToolTipText> GermanToolTips() {
       {"btnUndo", "Gibt den Dateien der letzten Umbenennung ihre alten Namen zurück."},
       {"btnRename", "Benennt jede gelistete Datei in ihren Namen aus der Vorschau um."},
       {"btnInfo", "Zeigt Informationen über dieses Programm."},
+      {"opRegularExpression", "Behandelt den im Namen gesuchten Text als regulären Ausdruck; der neue Text "
+                              "darf dessen Gruppen verwenden."},
+      {"opRegularExpressionEx", "Behandelt den in der Erweiterung gesuchten Text als regulären Ausdruck; der "
+                                "neue Text darf dessen Gruppen verwenden."},
+      {"cMakeNamesUnique",
+       "Ein neuer Name, den es im Ordner schon gibt, erhält „ (2)“, „ (3)“ … vor der Erweiterung."},
   };
   return kTips;
 }

@@ -78,6 +78,12 @@ std::span<const ToolTipText> ItalianToolTips() {
       {"btnUndo", "Restituisce ai file dell'ultima rinomina i loro vecchi nomi."},
       {"btnRename", "Rinomina ogni file dell'elenco con il suo nome nell'anteprima."},
       {"btnInfo", "Mostra informazioni su questo programma."},
+      {"opRegularExpression",
+       "Tratta il testo cercato nel nome come espressione regolare; il nuovo testo può usarne i gruppi."},
+      {"opRegularExpressionEx", "Tratta il testo cercato nell'estensione come espressione regolare; il nuovo "
+                                "testo può usarne i gruppi."},
+      {"cMakeNamesUnique",
+       "Un nuovo nome già presente nella cartella riceve \" (2)\", \" (3)\"... prima dell'estensione."},
   };
   return kTips;
 }

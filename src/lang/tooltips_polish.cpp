@@ -76,6 +76,11 @@ std::span<const ToolTipText> PolishToolTips() {
       {"btnUndo", "Przywraca plikom z ostatniej zmiany nazw ich dawne nazwy."},
       {"btnRename", "Zmienia nazwę każdego pliku z listy na nazwę z podglądu."},
       {"btnInfo", "Pokazuje informacje o tym programie."},
+      {"opRegularExpression",
+       "Traktuje tekst szukany w nazwie jako wyrażenie regularne; nowy tekst może używać jego grup."},
+      {"opRegularExpressionEx",
+       "Traktuje tekst szukany w rozszerzeniu jako wyrażenie regularne; nowy tekst może używać jego grup."},
+      {"cMakeNamesUnique", "Nowa nazwa zajęta już w folderze dostaje „ (2)”, „ (3)”... przed rozszerzeniem."},
   };
   return kTips;
 }

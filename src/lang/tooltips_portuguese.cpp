@@ -78,6 +78,12 @@ std::span<const ToolTipText> PortugueseToolTips() {
       {"btnUndo", "Devolve aos arquivos da última renomeação os nomes antigos."},
       {"btnRename", "Renomeia cada arquivo da lista com o nome da pré-visualização."},
       {"btnInfo", "Mostra informações sobre este programa."},
+      {"opRegularExpression",
+       "Trata o texto procurado no nome como uma expressão regular; o novo texto pode usar os grupos dela."},
+      {"opRegularExpressionEx", "Trata o texto procurado na extensão como uma expressão regular; o novo "
+                                "texto pode usar os grupos dela."},
+      {"cMakeNamesUnique",
+       "Um nome novo que já existe na pasta recebe \" (2)\", \" (3)\"... antes da extensão."},
   };
   return kTips;
 }

@@ -77,6 +77,12 @@ std::span<const ToolTipText> SpanishToolTips() {
       {"btnUndo", "Devuelve a los archivos del último renombrado sus nombres anteriores."},
       {"btnRename", "Renombra cada archivo de la lista con su nombre de la vista previa."},
       {"btnInfo", "Muestra información sobre este programa."},
+      {"opRegularExpression", "Trata el texto que se busca en el nombre como una expresión regular; el texto "
+                              "nuevo puede usar sus grupos."},
+      {"opRegularExpressionEx", "Trata el texto que se busca en la extensión como una expresión regular; el "
+                                "texto nuevo puede usar sus grupos."},
+      {"cMakeNamesUnique",
+       "Un nombre nuevo que ya existe en su carpeta recibe \" (2)\", \" (3)\"... delante de la extensión."},
   };
   return kTips;
 }
