@@ -169,6 +169,8 @@ void TfZelvoRename::CreateStatusBar() {
   statusBar()->setObjectName(QStringLiteral("StatusBar1"));
   statusBar()->setSizeGripEnabled(false);
   statusBar()->addWidget(m_runResult, 1);
+  // Shown from the first result on: until then the window keeps all its height for the lists.
+  statusBar()->hide();
 }
 
 void TfZelvoRename::btnPathUpClick() {
@@ -314,7 +316,10 @@ void TfZelvoRename::BindCore() {
   });
   connect(&core, &AppCore::LanguageChanged, this, &TfZelvoRename::ApplyLanguage);
   connect(&core, &AppCore::ShellEntryInstalledChanged, this, &TfZelvoRename::ApplyLanguage);
-  connect(&core, &AppCore::RunResultChanged, m_runResult, &QLabel::setText);
+  connect(&core, &AppCore::RunResultChanged, this, [this](const QString &text) {
+    m_runResult->setText(text);
+    statusBar()->setVisible(!text.isEmpty());
+  });
   connect(&core, &AppCore::ErrorsToShow, this, [this](const RenameErrorRecord &errors) {
     QList<TfErrors::Failure> failures;
     const TZelvoRenameFileListView &list = m_core->FileList();
