@@ -1,11 +1,13 @@
 // A refresh that replaces by regular expression beside the same refresh replacing plain text, and a
 // refresh that makes names unique beside the same refresh without, on a folder listed by the file
-// list as the window lists it (processor time, rounds interleaved so that a drifting machine moves
-// both figures alike).
+// list as the window lists it, whose names the listing read are kept as the window keeps them
+// (processor time, rounds interleaved so that a drifting machine moves both figures alike).
 // Usage: bench_patterns [FOLDER [COUNTS...]]   (default: /dev/shm, 10000 100000)
 #include "bench_timing.h"
+#include "engine/folder_names.h"
 #include "engine/option_fields.h"
 #include "engine/preview.h"
+#include "engine/unique_names.h"
 #include "explorer/file_list_view.h"
 
 #include <QCoreApplication>
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -87,15 +90,30 @@ int main(int argc, char **argv) {
       std::snprintf(name, sizeof name, "2024%02d%02d_%06d.jpg", 1 + i % 12, 1 + i % 28, i);
       ::close(::open((folder + name).constData(), O_CREAT | O_WRONLY | O_EXCL, 0644));
     }
+    std::this_thread::sleep_for(std::chrono::milliseconds(2100)); // the folder has settled
     TZelvoRenameFileListView list;
     list.SetDirectory(dir.path());
+    // As in the window: the names the listing read are kept for the refreshes that follow.
+    FolderNameCache known;
+    known.Offer(list.TakeFolderSnapshots());
     auto sources = [&](const RenameOptions &o) {
-      return RefreshSources{o, list.Entries(), list.Directory(), nullptr, nullptr};
+      RefreshSources s{o, list.Entries(), list.Directory(), nullptr, nullptr};
+      s.folderNames = &known;
+      return s;
     };
     Row("pattern vs plain replacement", count, Compare(sources(plain), sources(pattern)));
     Row("unique names, plain replacement", count, Compare(sources(plain), sources(plainUnique)));
     Row("unique names, pattern", count, Compare(sources(pattern), sources(patternUnique)));
     Row("unique names, every name the same", count, Compare(sources(same), sources(sameUnique), 5));
+    // The pass alone, on the lines of the plain refresh (which it leaves as they are).
+    Preview made;
+    RefreshRunState state;
+    (void)UpdateAll(sources(plain), made, state);
+    const double refresh = MedianProcessorMs([&] { (void)UpdateAll(sources(plain), made, state); });
+    Row("unique pass alone", count, {refresh, MedianProcessorMs([&] {
+                                       (void)MakeNamesUnique(plainUnique, list.Entries(), made.lZelvoList,
+                                                             SystemFileSystemCalls(), &known);
+                                     })});
   }
   return 0;
 }

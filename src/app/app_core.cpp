@@ -44,6 +44,7 @@ AppCore::AppCore(DialogHook &dialogs, const Platform *platform, QObject *parent)
       m_programPath(QCoreApplication::applicationFilePath()) {
   m_formCaption = BaseFormCaption();
   m_session->SetPreviewTexts(&m_previewTexts);
+  m_session->SetFolderNames(&m_folderNames);
   ConnectList();
   ApplyTexts();
 }

@@ -202,14 +202,16 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   Preview &preview = *previewHeld;
   RefreshRunState state;
   const std::vector<FileListEntry> &entries = list.Entries();
-  const QString error = UpdateAll({options, entries, list.Directory(), &expansion, nullptr}, preview, state);
+  // Names made unique and the check look names up in the folders the list has just read.
+  FolderNameCache folderNames;
+  folderNames.Offer(list.TakeFolderSnapshots());
+  RefreshSources sources{options, entries, list.Directory(), &expansion, nullptr};
+  sources.folderNames = &folderNames;
+  const QString error = UpdateAll(sources, preview, state);
   if (!error.isEmpty())
     return fail(error);
   const QStringList &lines = preview.lZelvoList;
 
-  // The check looks names up in the folders the list has just read.
-  FolderNameCache folderNames;
-  folderNames.Offer(list.TakeFolderSnapshots());
   qsizetype failing = 0;
   if (!a.lines) {
     failing = PrintTable(out, entries, lines, CheckConflicts(options, entries, lines, folderNames));

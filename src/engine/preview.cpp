@@ -213,7 +213,8 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
     lines.append(std::move(parts.name));
   }
   if (o.cMakeNamesUnique)
-    (void)MakeNamesUnique(o, entries, lines, sources.calls ? *sources.calls : SystemFileSystemCalls());
+    (void)MakeNamesUnique(o, entries, lines, sources.calls ? *sources.calls : SystemFileSystemCalls(),
+                          sources.folderNames);
   return {};
 }
 

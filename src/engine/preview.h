@@ -12,6 +12,8 @@
 
 #include <span>
 
+class FolderNameCache;
+
 struct Preview {
   QStringList lZelvoList;    // line i belongs to entry i of the file list
   bool PreviewValid = false; // the lines are the result of the last refresh
@@ -28,6 +30,7 @@ struct RefreshSources {
   TextExpansion *expansion = nullptr;     // nullptr: variables stay as typed
   const PreviewTexts *texts = nullptr;    // nullptr: English
   FileSystemCalls *calls = nullptr;       // where names made unique are looked up; nullptr: the system
+  FolderNameCache *folderNames = nullptr; // the folders' names known already; nullptr: read them
 };
 
 // Rebuilds the preview. Returns an empty text, or the error that stopped the refresh (the lines

@@ -1,6 +1,7 @@
 #include "engine/rename_session.h"
 
 #include "engine/batch_scripts.h"
+#include "engine/folder_names.h"
 #include "engine/journalled_run.h"
 #include "engine/option_rules.h"
 #include "engine/undo.h"
@@ -23,8 +24,12 @@ RenameSession::RenameSession(RenameOptions &options, TZelvoRenameFileListView &l
 
 QString RenameSession::UpdateAll() {
   ++m_refreshCount;
-  m_lastRefreshError = ::UpdateAll(
-      {m_options, m_list.Entries(), m_list.Directory(), m_expansion, m_previewTexts}, m_preview, m_state);
+  RefreshSources sources{m_options, m_list.Entries(), m_list.Directory(), m_expansion, m_previewTexts};
+  if (m_folderNames && m_options.cMakeNamesUnique) {
+    m_folderNames->Offer(m_list.TakeFolderSnapshots());
+    sources.folderNames = m_folderNames;
+  }
+  m_lastRefreshError = ::UpdateAll(sources, m_preview, m_state);
   return m_lastRefreshError;
 }
 

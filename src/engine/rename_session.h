@@ -36,6 +36,9 @@ public:
   const RefreshRunState &RunState() const { return m_state; }
   void SetPreviewTexts(const PreviewTexts *texts) { m_previewTexts = texts; }
   void SetSessionTexts(const SessionTexts &texts) { m_texts = texts; }
+  // Where a refresh finds the names of the folders the list read (for names made unique), handed
+  // the list's reads before every refresh; nullptr: the refresh reads the folders it needs.
+  void SetFolderNames(FolderNameCache *folderNames) { m_folderNames = folderNames; }
 
   // Rebuilds the preview from the list and the options; returns the error that stopped it, if any.
   QString UpdateAll();
@@ -95,6 +98,7 @@ private:
   TZelvoRenameFileListView &m_list;
   TextExpansion *m_expansion;
   const PreviewTexts *m_previewTexts = nullptr;
+  FolderNameCache *m_folderNames = nullptr;
   SessionTexts m_texts;
   Preview m_preview;
   RefreshRunState m_state;
