@@ -76,6 +76,7 @@ int TakeRunScreenshots(TfZelvoRename &window, const QDir &folder) {
   if (tabs)
     tabs->setCurrentIndex(0);
   window.Core().ChangeLanguage(0);
+  window.Core().InitAll(); // none of the options the earlier pictures set
 
   // Scrolled down in one folder, then another folder: the lines stay beside their files.
   window.OpenFolder(first);
