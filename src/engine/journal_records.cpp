@@ -146,15 +146,3 @@ bool ReadJournalLine(QByteArrayView line, char &kind, QByteArrayList &fields) {
   }
   return true;
 }
-
-bool WriteAllTo(int fd, QByteArrayView bytes) {
-  for (qsizetype done = 0; done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n <= 0)
-      return false;
-    done += n;
-  }
-  return true;
-}

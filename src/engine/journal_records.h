@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/file_identity.h"
+#include "platform/native_file.h"
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -46,6 +47,3 @@ bool ReadJournalNumber(QByteArrayView field, std::uint64_t &value);
 // Reads one line (without its line break): false when its checksum does not match or it is not
 // made as AppendJournalLine makes lines.
 bool ReadJournalLine(QByteArrayView line, char &kind, QByteArrayList &fields);
-
-// Appends bytes to a file descriptor whole; false when they could not all be written.
-bool WriteAllTo(int fd, QByteArrayView bytes);

@@ -21,18 +21,6 @@ QString SystemError(int error) {
   return QString::fromLocal8Bit(std::strerror(error));
 }
 
-bool WriteAll(int fd, const QByteArray &bytes) {
-  for (qsizetype done = 0; done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n <= 0)
-      return false;
-    done += n;
-  }
-  return true;
-}
-
 mode_t WithRunBits(mode_t mode) {
   return mode | ((mode & S_IRUSR) ? S_IXUSR : 0) | ((mode & S_IRGRP) ? S_IXGRP : 0) |
          ((mode & S_IROTH) ? S_IXOTH : 0);
@@ -160,7 +148,7 @@ QString WriteWholeFileAt(const QString &path, const QByteArray &bytes, bool runn
   if (fd < 0)
     return QStringLiteral("Cannot create %1: %2").arg(Quoted(path), SystemError(error));
   struct stat made;
-  bool ok = WriteAll(fd, bytes) && ::fstat(fd, &made) == 0;
+  bool ok = WriteAllTo(fd, bytes) && ::fstat(fd, &made) == 0;
   error = ok ? 0 : errno;
   if (ok && !inPlace) {
     const mode_t mode = (exists ? old.st_mode : made.st_mode) & 07777;
@@ -183,4 +171,16 @@ QString WriteWholeFileAt(const QString &path, const QByteArray &bytes, bool runn
   if (inPlace && runnable && ::chmod(native.constData(), WithRunBits(made.st_mode & 07777)) != 0)
     return QStringLiteral("Cannot make %1 runnable").arg(Quoted(path));
   return {};
+}
+
+bool WriteAllTo(int fd, QByteArrayView bytes) {
+  for (qsizetype done = 0; done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      return false;
+    done += n;
+  }
+  return true;
 }

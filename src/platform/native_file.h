@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Paths are texts as DecodeName makes them: a folder or file whose name is not valid UTF-8 is
@@ -35,3 +36,7 @@ QString CheckRegularFile(const QString &path, qint64 limit);
 // file keeps the permissions it had (a new one gets the usual ones); runnable adds the run bits to
 // every read bit. A link is written through. Returns an empty text or why it failed.
 QString WriteWholeFileAt(const QString &path, const QByteArray &bytes, bool runnable);
+
+// Writes bytes to a file descriptor whole, again after an interruption; false when they could not all
+// be written.
+[[nodiscard]] bool WriteAllTo(int fd, QByteArrayView bytes);
