@@ -308,7 +308,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
       err << "zelvo-rename-cli: " << EscapedControls(writeError) << '\n';
       status = CliBadInput;
     }
-    listLeftOut(script, [&](qsizetype i) { return ShownName(run.undo.lNew.value(i)); });
+    listLeftOut(script, [&](qsizetype i) { return ShownName(DecodeName(run.undo.lNew.value(i))); });
   }
   if (leftOut && status == CliDone)
     status = CliSomeFailed;

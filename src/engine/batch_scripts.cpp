@@ -84,10 +84,7 @@ ScriptText MakeUndoScript(const UndoRecord &record, ScriptFormat format) {
   ScriptBuilder script(format);
   const qsizetype count = qMin(record.lOld.size(), record.lNew.size());
   for (qsizetype i = count - 1; i >= 0; --i) {
-    const bool native = i < record.nativeOld.size() && i < record.nativeNew.size() &&
-                        !record.nativeOld.at(i).isEmpty() && !record.nativeNew.at(i).isEmpty();
-    const QByteArray newPath = native ? record.nativeNew.at(i) : EncodeName(record.lNew.at(i));
-    const QByteArray oldPath = native ? record.nativeOld.at(i) : EncodeName(record.lOld.at(i));
+    const QByteArray &newPath = record.lNew.at(i), &oldPath = record.lOld.at(i);
     if (format == ScriptFormat::Ren)
       script.Ren(i, newPath, NativeFileName(oldPath));
     else if (newPath != oldPath)

@@ -1,20 +1,25 @@
 #include "engine/journal_records.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <unistd.h>
 
 namespace {
 
-constexpr std::array<std::uint32_t, 256> kCrcTable = [] {
-  std::array<std::uint32_t, 256> table{};
+// Tables for taking four bytes at a time: table k gives the checksum of a byte followed by k zero bytes.
+constexpr std::array<std::array<std::uint32_t, 256>, 4> kCrcTables = [] {
+  std::array<std::array<std::uint32_t, 256>, 4> tables{};
   for (std::uint32_t n = 0; n < 256; ++n) {
     std::uint32_t c = n;
     for (int k = 0; k < 8; ++k)
       c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-    table[n] = c;
+    tables[0][n] = c;
   }
-  return table;
+  for (std::uint32_t n = 0; n < 256; ++n)
+    for (size_t k = 1; k < 4; ++k)
+      tables[k][n] = (tables[k - 1][n] >> 8) ^ tables[0][tables[k - 1][n] & 0xFF];
+  return tables;
 }();
 
 // Bytes left as they are in a field; every other byte is written as %XX. The blank and "#" are never
@@ -64,37 +69,59 @@ bool Decode(QByteArrayView field, QByteArray &out) {
 } // namespace
 
 std::uint32_t JournalChecksum(QByteArrayView bytes) {
+  const auto &t = kCrcTables;
   std::uint32_t c = 0xFFFFFFFFu;
-  for (const char b : bytes)
-    c = kCrcTable[(c ^ static_cast<unsigned char>(b)) & 0xFF] ^ (c >> 8);
+  const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+  qsizetype n = bytes.size();
+  for (; n >= 4; n -= 4, p += 4) {
+    c ^= std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 |
+         std::uint32_t(p[3]) << 24;
+    c = t[3][c & 0xFF] ^ t[2][(c >> 8) & 0xFF] ^ t[1][(c >> 16) & 0xFF] ^ t[0][c >> 24];
+  }
+  for (; n > 0; --n, ++p)
+    c = t[0][(c ^ *p) & 0xFF] ^ (c >> 8);
   return c ^ 0xFFFFFFFFu;
 }
 
 void AppendJournalLine(QByteArray &out, char kind, std::initializer_list<QByteArrayView> fields) {
   const qsizetype start = out.size();
-  qsizetype most = 16;
+  qsizetype most = 1 + 11;
   for (const QByteArrayView field : fields)
     most += 1 + 3 * field.size();
-  out.reserve(start + most);
-  out += kind;
+  if (out.capacity() < start + most)
+    out.reserve(std::max(start + most, 2 * out.capacity()));
+  out.resize(start + most);
+  char *const begin = out.data() + start;
+  char *at = begin;
+  *at++ = kind;
   for (const QByteArrayView field : fields) {
-    out += ' ';
+    *at++ = ' ';
     for (const char b : field) {
       const auto c = static_cast<unsigned char>(b);
       if (kPlain[c]) {
-        out += b;
+        *at++ = b;
       } else {
-        const char escaped[3] = {'%', kHex[c >> 4], kHex[c & 15]};
-        out.append(escaped, 3);
+        at[0] = '%';
+        at[1] = kHex[c >> 4];
+        at[2] = kHex[c & 15];
+        at += 3;
       }
     }
   }
-  const std::uint32_t sum = JournalChecksum(QByteArrayView(out).sliced(start));
-  char tail[11] = {' ', '#'};
+  const std::uint32_t sum = JournalChecksum(QByteArrayView(begin, at));
+  *at++ = ' ';
+  *at++ = '#';
   for (int k = 0; k < 8; ++k)
-    tail[2 + k] = kHex[(sum >> (28 - 4 * k)) & 15];
-  tail[10] = '\n';
-  out.append(tail, 11);
+    *at++ = kHex[(sum >> (28 - 4 * k)) & 15];
+  *at++ = '\n';
+  out.truncate(at - out.constData());
+}
+
+HexField::HexField(std::uint64_t value) {
+  do {
+    m_text[--m_start] = kHex[value & 15];
+    value >>= 4;
+  } while (value != 0);
 }
 
 QByteArray JournalNumber(std::uint64_t value) {
@@ -115,7 +142,7 @@ bool ReadJournalNumber(QByteArrayView field, std::uint64_t &value) {
 }
 
 IdentityFields::IdentityFields(const FileIdentity &id)
-    : device(JournalNumber(id.device)), inode(JournalNumber(id.inode)), birth(JournalNumber(id.birth)) {}
+    : device(id.device), inode(id.inode), birth(id.birth) {}
 
 bool ReadIdentity(const QByteArrayList &fields, qsizetype at, FileIdentity &id) {
   return at + 3 <= fields.size() && ReadJournalNumber(fields[at], id.device) &&

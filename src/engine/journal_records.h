@@ -33,9 +33,20 @@ std::uint32_t JournalChecksum(QByteArrayView bytes);
 // checksum of everything before it in eight hex digits, and a line break.
 void AppendJournalLine(QByteArray &out, char kind, std::initializer_list<QByteArrayView> fields);
 
+// A number as a field, in hex, made without allocating.
+class HexField {
+public:
+  explicit HexField(std::uint64_t value);
+  operator QByteArrayView() const { return QByteArrayView(m_text + m_start, 16 - m_start); }
+
+private:
+  char m_text[16];
+  int m_start = 16;
+};
+
 // An identity as its three fields, and read back from the three fields from at.
 struct IdentityFields {
-  QByteArray device, inode, birth;
+  HexField device, inode, birth;
   explicit IdentityFields(const FileIdentity &id);
 };
 bool ReadIdentity(const QByteArrayList &fields, qsizetype at, FileIdentity &id);

@@ -18,30 +18,26 @@
 void UndoRecord::clear() {
   lOld.clear();
   lNew.clear();
-  nativeOld.clear();
-  nativeNew.clear();
 }
 
 void UndoRecord::reserve(qsizetype n) {
   lOld.reserve(n);
   lNew.reserve(n);
-  nativeOld.reserve(n);
-  nativeNew.reserve(n);
 }
 
-void UndoRecord::append(const QString &oldPath, const QString &newPath, const QByteArray &nativeOldPath,
-                        const QByteArray &nativeNewPath) {
+void UndoRecord::append(const QByteArray &oldPath, const QByteArray &newPath) {
   lOld.append(oldPath);
   lNew.append(newPath);
-  nativeOld.append(nativeOldPath);
-  nativeNew.append(nativeNewPath);
 }
 
 void UndoRecord::removeLast() {
   lOld.removeLast();
   lNew.removeLast();
-  nativeOld.removeLast();
-  nativeNew.removeLast();
+}
+
+void UndoRecord::removeAt(qsizetype i) {
+  lOld.removeAt(i);
+  lNew.removeAt(i);
 }
 
 void RenameErrorRecord::clear() {
@@ -180,9 +176,9 @@ class Run {
 public:
   Run(const RenameOptions &options, std::span<const FileListEntry> entries, const QStringList &lines,
       const RenameRunControl &control)
-      : m_entries(entries), m_calls(*control.calls), m_control(control), m_from(entries.size()),
-        m_to(entries.size()), m_names(entries.size()), m_outcome(entries.size(), Outcome::NotTaken),
-        m_status(entries.size()), m_folderOf(entries.size(), -1) {
+      : m_entries(entries), m_lines(lines), m_calls(*control.calls), m_control(control),
+        m_from(entries.size()), m_to(entries.size()), m_outcome(entries.size(), Outcome::NotTaken),
+        m_folderOf(entries.size(), -1) {
     QHash<QByteArrayView, int> folderIndex;
     for (qsizetype i = 0; i < qsizetype(entries.size()); ++i) {
       const FileListEntry &entry = entries[i];
@@ -194,11 +190,10 @@ public:
         Fail(i, RenameStatus::Failure(ENOENT, QStringLiteral("No new name for it in the preview")));
         continue;
       }
-      m_names[i] = NameOnDisk(lines.at(i), entry.Caption);
       const QByteArray oldPath = NativeOldPath(entry);
       m_folderOf[i] = FolderIndex(entry, folderIndex);
       const RenameStatus prepared =
-          PrepareEntry(entry, m_names[i], oldPath, m_folders[size_t(m_folderOf[i])].Path(), m_to[i]);
+          PrepareEntry(entry, NewName(i), oldPath, m_folders[size_t(m_folderOf[i])].Path(), m_to[i]);
       m_from[i] = oldPath;
       if (!prepared.ok())
         Fail(i, prepared);
@@ -214,15 +209,13 @@ public:
       for (size_t k = 0; k < order.size(); ++k)
         order[k].entry = qsizetype(k);
     }
-    std::vector<QByteArray> temporary(order.size());
-    qsizetype cycles = 0;
+    // The temporary name of each cycle, by the position of its first step.
+    QHash<size_t, QByteArray> temporary;
     for (size_t k = 0; k < order.size(); ++k)
-      if (order[k].cycleLength > 0) {
-        temporary[k] = CycleTemporaryName(m_from[order[k].entry]);
-        ++cycles;
-      }
+      if (order[k].cycleLength > 0)
+        temporary.insert(k, CycleTemporaryName(m_from[order[k].entry]));
     // Every entry takes one position of the undo record, the first of each cycle two.
-    m_result.undo.reserve(qsizetype(order.size()) + cycles);
+    m_result.undo.reserve(qsizetype(order.size()) + temporary.size());
     if (m_control.observer)
       m_control.observer->Planned(PlanOf(order, temporary));
     for (size_t k = 0; k < order.size();) {
@@ -232,7 +225,7 @@ public:
         break;
       }
       if (order[k].cycleLength > 0) {
-        RunCycle(std::span(order).subspan(k, order[k].cycleLength), temporary[k]);
+        RunCycle(std::span(order).subspan(k, order[k].cycleLength), *temporary.constFind(k));
         k += order[k].cycleLength;
       } else {
         RunOne(order[k].entry);
@@ -246,7 +239,7 @@ public:
         ++m_result.notTaken;
         break;
       case Outcome::Failed:
-        m_result.errors.append(Shown(i), i, m_status[i].Text(), m_names[i]);
+        m_result.errors.append(Shown(i), i, m_status.value(i).Text(), NewName(i));
         break;
       case Outcome::Renamed:
         ++m_result.renamed;
@@ -289,6 +282,10 @@ private:
   bool Moves(qsizetype i) const {
     return m_outcome[i] == Outcome::NotTaken && !m_to[i].isEmpty() && m_to[i] != m_from[i];
   }
+  // The name entry i is to have on disk (none for an entry without a line).
+  QString NewName(qsizetype i) const {
+    return i < m_lines.size() ? NameOnDisk(m_lines.at(i), m_entries[i].Caption) : QString();
+  }
   // The entry's path as a user reads it (made from its folder and name where the list left it out).
   QString Shown(qsizetype i) const {
     const QString &path = m_entries[i].SubItem(SubFullPath);
@@ -302,29 +299,28 @@ private:
   }
   void Fail(qsizetype i, const RenameStatus &status) {
     m_outcome[i] = Outcome::Failed;
-    m_status[i] = status;
+    m_status.insert(i, status);
   }
-  void Record(const QString &shownOld, const QString &shownNew, const QByteArray &from,
-              const QByteArray &to) {
-    m_result.undo.append(shownOld, shownNew, from, to);
-  }
+  void Record(const QByteArray &from, const QByteArray &to) { m_result.undo.append(from, to); }
   void Trying() {
     if (m_control.observer)
       m_control.observer->Trying(m_step);
     ++m_step;
   }
 
+  // The moves in order, pointing into the paths of this run and the temporary names.
   std::vector<PlannedMove> PlanOf(const std::vector<OrderedStep> &order,
-                                  const std::vector<QByteArray> &temporary) const {
+                                  const QHash<size_t, QByteArray> &temporary) const {
     std::vector<PlannedMove> moves;
     moves.reserve(order.size() + 1);
     for (size_t k = 0; k < order.size(); ++k) {
       const qsizetype i = order[k].entry;
       if (order[k].cycleLength > 0) {
-        moves.emplace_back(m_from[i], temporary[k]);
+        const QByteArray &through = *temporary.constFind(k);
+        moves.emplace_back(m_from[i], through);
         for (qsizetype c = 1; c < order[k].cycleLength; ++c)
           moves.emplace_back(m_from[order[k + c].entry], m_to[order[k + c].entry]);
-        moves.emplace_back(temporary[k], m_to[i]);
+        moves.emplace_back(through, m_to[i]);
         k += order[k].cycleLength - 1;
       } else if (Moves(i)) {
         moves.emplace_back(m_from[i], m_to[i]);
@@ -347,7 +343,7 @@ private:
         return Fail(i, status);
       m_outcome[i] = Outcome::Renamed;
     }
-    Record(Shown(i), ShownIn(i, m_names[i]), m_from[i], m_to[i]);
+    Record(m_from[i], m_to[i]);
     if (m_control.recheckKinds && KindIsChecked(m_entries[i]))
       m_unchecked.push_back({i, m_result.undo.size() - 1});
   }
@@ -413,11 +409,7 @@ private:
       // stays recorded for undo.
       if (m_outcome[i] == Outcome::Renamed && !SafeRename(m_to[i], m_from[i], m_calls).ok())
         continue;
-      const qsizetype r = m_unchecked[k].record;
-      for (auto *list : {&m_result.undo.lOld, &m_result.undo.lNew})
-        list->removeAt(r);
-      for (auto *list : {&m_result.undo.nativeOld, &m_result.undo.nativeNew})
-        list->removeAt(r);
+      m_result.undo.removeAt(m_unchecked[k].record);
       Fail(i, kind);
     }
   }
@@ -427,7 +419,6 @@ private:
   // undone newest first and the first entry goes back, so no entry keeps the temporary name.
   void RunCycle(std::span<const OrderedStep> cycle, const QByteArray &temporary) {
     const qsizetype head = cycle.front().entry;
-    const QString shownTemporary = ShownIn(head, DecodeName(NativeFileName(temporary)));
     Trying();
     if (const RenameStatus status = MoveEntry(m_entries[head], m_from[head], temporary, m_calls);
         !status.ok()) {
@@ -440,7 +431,7 @@ private:
       m_step += qsizetype(cycle.size());
       return;
     }
-    Record(Shown(head), shownTemporary, m_from[head], temporary);
+    Record(m_from[head], temporary);
     qsizetype made = 0;
     RenameStatus failure;
     qsizetype failed = -1;
@@ -452,14 +443,14 @@ private:
         failed = i;
         break;
       }
-      Record(Shown(i), ShownIn(i, m_names[i]), m_from[i], m_to[i]);
+      Record(m_from[i], m_to[i]);
       ++made;
     }
     if (failed < 0) {
       Trying();
       failure = SafeRename(temporary, m_to[head], m_calls);
       if (failure.ok()) {
-        Record(shownTemporary, ShownIn(head, m_names[head]), temporary, m_to[head]);
+        Record(temporary, m_to[head]);
         for (const OrderedStep &step : cycle)
           m_outcome[step.entry] = Outcome::Renamed;
         return;
@@ -491,20 +482,21 @@ private:
       Fail(head, failed == head ? failure : RenameStatus::Failure(EAGAIN, why));
       return;
     }
-    Fail(head, RenameStatus::Failure(
-                   failure.error,
-                   QStringLiteral("%1; the file is now named \"%2\"").arg(failure.Text(), shownTemporary)));
+    Fail(head,
+         RenameStatus::Failure(
+             failure.error, QStringLiteral("%1; the file is now named \"%2\"")
+                                .arg(failure.Text(), ShownIn(head, DecodeName(NativeFileName(temporary))))));
   }
 
   std::span<const FileListEntry> m_entries;
+  const QStringList &m_lines;
   FileSystemCalls &m_calls;
   const RenameRunControl &m_control;
   std::vector<QByteArray> m_from, m_to;
-  std::vector<QString> m_names;
   std::vector<Outcome> m_outcome;
-  std::vector<RenameStatus> m_status;
-  std::deque<OpenFolder> m_folders; // stays put as it grows: the index above points into it
-  std::vector<int> m_folderOf;      // the folder of each entry, -1 for one without a line
+  QHash<qsizetype, RenameStatus> m_status; // why each failed entry failed
+  std::deque<OpenFolder> m_folders;        // stays put as it grows: the index above points into it
+  std::vector<int> m_folderOf;             // the folder of each entry, -1 for one without a line
   struct Unchecked {
     qsizetype entry;
     qsizetype record; // its position in the undo record

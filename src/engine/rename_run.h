@@ -16,23 +16,20 @@
 
 // The successful renames of the last run, position by position, in the order they were made (so
 // undo, running it backwards, finds every name free). An entry of a cycle (a swap) that went through
-// a temporary name holds two positions: to the temporary name, and from it to the new name.
+// a temporary name holds two positions: to the temporary name, and from it to the new name. The
+// paths are full and as the file system holds them; DecodeName gives the text a user reads.
 struct UndoRecord {
-  QStringList lOld; // full old paths as shown
-  QStringList lNew; // full new paths as shown
-  // The same paths as the file system holds them (they differ from the shown ones only for names
-  // that are not valid UTF-8); undo and the undo script use these.
-  QByteArrayList nativeOld;
-  QByteArrayList nativeNew;
+  QByteArrayList lOld; // full old paths
+  QByteArrayList lNew; // full new paths
 
   qsizetype size() const { return lOld.size(); }
   bool isEmpty() const { return lOld.isEmpty(); }
   void clear();
   // Room for n positions, so that a run's record is not moved as it grows.
   void reserve(qsizetype n);
-  void append(const QString &oldPath, const QString &newPath, const QByteArray &nativeOldPath,
-              const QByteArray &nativeNewPath);
+  void append(const QByteArray &oldPath, const QByteArray &newPath);
   void removeLast();
+  void removeAt(qsizetype i);
 };
 
 // The entries whose rename failed, in order.
@@ -63,8 +60,8 @@ struct RenameRunResult {
 // run there.
 using RunProgress = std::function<bool(qsizetype done, qsizetype total)>;
 
-// One move of a run: from one full native path to another.
-using PlannedMove = std::pair<QByteArray, QByteArray>;
+// One move of a run: from one full native path to another (the paths stay with whoever made the plan).
+using PlannedMove = std::pair<QByteArrayView, QByteArrayView>;
 
 // How the temporary name of a cycle of names starts; the move onto it begins the cycle.
 inline constexpr char kCycleTemporaryPrefix[] = ".zr-swap-";

@@ -7,61 +7,162 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
+// Where the name of path starts: after its last "/".
+qsizetype NameStart(QByteArrayView path) {
+  const void *last = ::memrchr(path.data(), '/', size_t(path.size()));
+  return last ? static_cast<const char *>(last) - path.data() + 1 : 0;
+}
+
 // The plan in lines: a folder ("D folder") and the moves within the last folder named ("N from to",
 // names only), or whole paths ("M from to") for a move between folders; each with the file's device
-// and inode numbers. Written out in pieces of a few dozen kilobytes.
-class PlanWriter {
+// and inode numbers.
+class PlanLines {
 public:
-  explicit PlanWriter(int fd) : m_fd(fd) {}
-  ~PlanWriter() { Flush(); }
-  bool ok() const { return m_ok; }
+  QByteArray &Text() { return m_text; }
 
-  void Move(const QByteArray &from, const QByteArray &to, const FileIdentity &id) {
+  void Move(QByteArrayView from, QByteArrayView to, const FileIdentity &id) {
     const IdentityFields f(id);
-    const void *last = ::memrchr(from.constData(), '/', size_t(from.size()));
-    const qsizetype slash = last ? static_cast<const char *>(last) - from.constData() + 1 : 0;
-    const QByteArrayView folder = QByteArrayView(from).first(slash);
+    const qsizetype slash = NameStart(from);
+    const QByteArrayView folder = from.first(slash);
     if (to.size() <= slash || !to.startsWith(folder) || to.indexOf('/', slash) >= 0) {
-      AppendJournalLine(m_buffer, JournalKind::Move, {from, to, f.device, f.inode, f.birth});
-    } else {
-      if (!m_hasFolder || folder != QByteArrayView(m_folder)) {
-        m_folder = folder.toByteArray();
-        m_hasFolder = true;
-        AppendJournalLine(m_buffer, JournalKind::Folder, {m_folder});
-      }
-      AppendJournalLine(
-          m_buffer, JournalKind::InFolder,
-          {QByteArrayView(from).sliced(slash), QByteArrayView(to).sliced(slash), f.device, f.inode, f.birth});
+      AppendJournalLine(m_text, JournalKind::Move, {from, to, f.device, f.inode, f.birth});
+      return;
     }
-    if (m_buffer.size() >= kPiece)
-      Flush();
-  }
-  void Flush() {
-    m_ok = WriteAllTo(m_fd, m_buffer) && m_ok;
-    m_buffer.clear();
+    if (!m_hasFolder || folder != QByteArrayView(m_folder)) {
+      m_folder = folder.toByteArray();
+      m_hasFolder = true;
+      AppendJournalLine(m_text, JournalKind::Folder, {m_folder});
+    }
+    AppendJournalLine(m_text, JournalKind::InFolder,
+                      {from.sliced(slash), to.sliced(slash), f.device, f.inode, f.birth});
   }
 
 private:
-  static constexpr qsizetype kPiece = 1 << 16;
-  int m_fd;
-  QByteArray m_buffer;
+  QByteArray m_text;
   QByteArray m_folder;
   bool m_hasFolder = false;
-  bool m_ok = true;
 };
 
-bool IsCycleTemporary(const QByteArray &path) {
-  const qsizetype slash = path.lastIndexOf('/');
-  return QByteArrayView(path).sliced(slash + 1).startsWith(kCycleTemporaryPrefix);
+bool IsCycleTemporary(QByteArrayView path) {
+  return path.sliced(NameStart(path)).startsWith(kCycleTemporaryPrefix);
+}
+
+// Looks files up by their names in their open folders: one look-up of the folder for the files of
+// a folder, not one of the whole path for each.
+class FolderLookups {
+public:
+  FolderLookups() = default;
+  FolderLookups(const FolderLookups &) = delete;
+  FolderLookups &operator=(const FolderLookups &) = delete;
+  ~FolderLookups() { Close(); }
+
+  // The identity of the file at path, or an unknown one when it is gone.
+  FileIdentity Identify(QByteArrayView path) {
+    FileIdentity id;
+    const qsizetype slash = NameStart(path);
+    const QByteArrayView folder = path.first(slash), name = path.sliced(slash);
+    if (!m_open || folder != QByteArrayView(m_folder)) {
+      Close();
+      m_folder = folder.toByteArray();
+      m_open = true;
+      m_fd = m_folder.isEmpty() ? AT_FDCWD : ::open(m_folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    }
+    char buffer[512];
+    if (m_fd == -1 || name.size() >= qsizetype(sizeof buffer)) {
+      (void)IdentifyPath(path.toByteArray().constData(), id); // unknown when it is gone: the move fails
+    } else {
+      std::memcpy(buffer, name.data(), size_t(name.size()));
+      buffer[name.size()] = '\0';
+      (void)IdentifyIn(m_fd, buffer, id);
+    }
+    return id;
+  }
+
+private:
+  void Close() {
+    if (m_fd >= 0)
+      ::close(m_fd);
+    m_fd = -1;
+    m_open = false;
+  }
+  QByteArray m_folder;
+  int m_fd = -1;
+  bool m_open = false;
+};
+
+// Writes the lines of moves [begin, end) to the journal fd, in pieces of a few dozen kilobytes, or
+// when fd is -1 keeps them in text. Each move names the identity of the file it takes as it is now; a
+// cycle's temporary name holds the file its first move put there. No cycle is cut at begin or end.
+bool WritePlan(const std::vector<PlannedMove> &moves, size_t begin, size_t end, int fd, QByteArray &text) {
+  constexpr qsizetype kPiece = 1 << 16;
+  PlanLines lines;
+  if (fd < 0) { // room enough for every line; pages never written to cost no memory
+    qsizetype room = 0;
+    for (size_t k = begin; k < end; ++k)
+      room += 3 * (moves[k].first.size() + moves[k].second.size()) + 80;
+    lines.Text().reserve(room);
+  }
+  FolderLookups lookups;
+  FileIdentity temporaryHolds;
+  bool ok = true;
+  for (size_t k = begin; k < end; ++k) {
+    const auto &[from, to] = moves[k];
+    const FileIdentity id = IsCycleTemporary(from) ? temporaryHolds : lookups.Identify(from);
+    if (IsCycleTemporary(to))
+      temporaryHolds = id;
+    lines.Move(from, to, id);
+    if (fd >= 0 && lines.Text().size() >= kPiece) {
+      ok = WriteAllTo(fd, lines.Text()) && ok;
+      lines.Text().clear();
+    }
+  }
+  if (fd >= 0)
+    return WriteAllTo(fd, lines.Text()) && ok;
+  text = std::move(lines.Text());
+  return true;
+}
+
+// Where a long plan is cut in two for two threads: half way, or just after the cycle that runs
+// through half way.
+size_t HalfWay(const std::vector<PlannedMove> &moves) {
+  size_t cut = moves.size() / 2;
+  for (size_t k = cut; k-- > 0;) {
+    if (IsCycleTemporary(moves[k].first))
+      break; // the last cycle before the cut ends before it
+    if (IsCycleTemporary(moves[k].second)) {
+      while (cut < moves.size() && !IsCycleTemporary(moves[cut].first))
+        ++cut;
+      return std::min(cut + 1, moves.size());
+    }
+  }
+  return cut;
+}
+
+// Writes the plan's lines to fd. The lines of a long plan's second half are made by a second thread
+// meanwhile (the file lookups are most of the time), and written after the first half.
+bool WritePlan(const std::vector<PlannedMove> &moves, int fd) {
+  constexpr size_t kShared = 4096;
+  QByteArray unused;
+  if (moves.size() < kShared || std::thread::hardware_concurrency() < 2)
+    return WritePlan(moves, 0, moves.size(), fd, unused);
+  const size_t cut = HalfWay(moves);
+  QByteArray secondHalf;
+  std::thread second([&] { (void)WritePlan(moves, cut, moves.size(), -1, secondHalf); });
+  bool ok = WritePlan(moves, 0, cut, fd, unused);
+  second.join();
+  return ok && WriteAllTo(fd, secondHalf);
 }
 
 } // namespace
@@ -124,24 +225,7 @@ void RunJournal::Planned(const std::vector<PlannedMove> &moves) {
   AppendJournalLine(start, JournalKind::Start,
                     {JournalNumber(moves.size()), JournalNumber(std::uint64_t(::time(nullptr)))});
   bool ok = WriteAllTo(m_fd, start);
-  {
-    PlanWriter plan(m_fd);
-    // The file a move takes is the one under its old name now; a cycle's temporary name holds the
-    // file its first move put there.
-    FileIdentity temporaryHolds;
-    for (const auto &[from, to] : moves) {
-      FileIdentity id;
-      if (IsCycleTemporary(from))
-        id = temporaryHolds;
-      else
-        (void)IdentifyPath(from.constData(), id); // unknown when it is gone: the move fails
-      if (IsCycleTemporary(to))
-        temporaryHolds = id;
-      plan.Move(from, to, id);
-    }
-    plan.Flush();
-    ok = ok && plan.ok();
-  }
+  ok = ok && WritePlan(moves, m_fd);
   // The whole plan is on disk before it takes the journal's name, and the name before the first move.
   const QByteArray writing = QFile::encodeName(m_writing), path = QFile::encodeName(m_path);
   JournalDisk system;

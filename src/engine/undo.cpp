@@ -6,25 +6,14 @@
 
 #include <algorithm>
 
-namespace {
-
-QByteArray NativeAt(const QByteArrayList &native, const QStringList &shown, qsizetype i) {
-  if (i < native.size() && !native.at(i).isEmpty())
-    return native.at(i);
-  return EncodeName(shown.at(i));
-}
-
-} // namespace
-
 RenameErrorRecord UndoRenames(const UndoRecord &record, FileSystemCalls &calls) {
   RenameErrorRecord failures;
   const qsizetype count = qMin(record.lOld.size(), record.lNew.size());
   for (qsizetype i = count - 1; i >= 0; --i) {
-    const QByteArray from = NativeAt(record.nativeNew, record.lNew, i);
-    const QByteArray to = NativeAt(record.nativeOld, record.lOld, i);
+    const QByteArray &from = record.lNew.at(i), &to = record.lOld.at(i);
     const RenameStatus status = SafeRename(from, to, calls);
     if (!status.ok())
-      failures.append(record.lNew.at(i), i, status.Text(), record.lOld.at(i).section(QLatin1Char('/'), -1));
+      failures.append(DecodeName(from), i, status.Text(), DecodeName(NativeFileName(to)));
   }
   // Listed in the order of the record, as the run lists its failures.
   std::reverse(failures.lFileNames.begin(), failures.lFileNames.end());
@@ -38,12 +27,11 @@ qsizetype NamesPutBack(const UndoRecord &record, const RenameErrorRecord &failur
   QSet<qsizetype> failed;
   for (const QString &position : failures.lidItems)
     failed.insert(position.toLongLong());
-  const QString temporary = QString::fromLatin1(kCycleTemporaryPrefix);
   qsizetype count = 0;
   for (qsizetype i = 0; i < qMin(record.lOld.size(), record.lNew.size()); ++i) {
-    const QString &oldPath = record.lOld.at(i);
+    const QByteArray &oldPath = record.lOld.at(i);
     if (failed.contains(i) || oldPath == record.lNew.at(i) ||
-        oldPath.section(QLatin1Char('/'), -1).startsWith(temporary))
+        NativeFileName(oldPath).startsWith(kCycleTemporaryPrefix))
       continue;
     ++count;
   }

@@ -5,8 +5,12 @@
 #include <sys/stat.h>
 
 int IdentifyPath(const char *path, FileIdentity &id) {
+  return IdentifyIn(AT_FDCWD, path, id);
+}
+
+int IdentifyIn(int folderFd, const char *name, FileIdentity &id) {
   struct statx st;
-  if (::statx(AT_FDCWD, path, AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &st) != 0)
+  if (::statx(folderFd, name, AT_SYMLINK_NOFOLLOW, STATX_INO | STATX_BTIME, &st) != 0)
     return errno;
   id.device = (std::uint64_t(st.stx_dev_major) << 32) | st.stx_dev_minor;
   id.inode = st.stx_ino;

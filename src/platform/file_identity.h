@@ -21,3 +21,5 @@ inline size_t qHash(const FileIdentity &id, size_t seed = 0) {
 
 // The identity of the item path names (a symbolic link itself, not its target); 0 or an errno value.
 int IdentifyPath(const char *path, FileIdentity &id);
+// The same for a name (or a relative path) in the folder open as folderFd (AT_FDCWD: the current one).
+int IdentifyIn(int folderFd, const char *name, FileIdentity &id);

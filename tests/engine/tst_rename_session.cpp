@@ -60,8 +60,10 @@ private slots:
     QCOMPARE(f.options.tInsertBefore, QStringLiteral("x_")); // texts stay
     QCOMPARE(f.session.CurrentPreview().lZelvoList, QStringList({"X_A.txt", "X_B.txt"}));
     QVERIFY(f.session.UndoAvailable());
-    QCOMPARE(f.session.LastRun().lOld, QStringList({f.Path("a.txt"), f.Path("b.txt")}));
-    QCOMPARE(f.session.LastRun().lNew, QStringList({f.Path("X_A.txt"), f.Path("X_B.txt")}));
+    QCOMPARE(f.session.LastRun().lOld,
+             QByteArrayList({QFile::encodeName(f.Path("a.txt")), QFile::encodeName(f.Path("b.txt"))}));
+    QCOMPARE(f.session.LastRun().lNew,
+             QByteArrayList({QFile::encodeName(f.Path("X_A.txt")), QFile::encodeName(f.Path("X_B.txt"))}));
 
     // A second run straight away leaves every name as it is.
     QVERIFY(f.session.RenameAll().isEmpty());

@@ -95,7 +95,7 @@ private slots:
     QVERIFY(QFile::remove(dirPath + "/c1")); // the renamed file is gone
     const RenameErrorRecord failures = UndoRenames(run.undo);
     QCOMPARE(failures.lidItems, (QStringList{"0", "2"}));
-    QCOMPARE(failures.lFileNames, (QStringList{run.undo.lNew[0], run.undo.lNew[2]}));
+    QCOMPARE(failures.lFileNames, (QStringList{DecodeName(run.undo.lNew[0]), DecodeName(run.undo.lNew[2])}));
     QCOMPARE(failures.reasons.size(), 2);
     QCOMPARE(Listing(dirPath), (QStringList{"a=newcomer", "a1=a", "b=b"}));
   }

@@ -106,8 +106,9 @@ private slots:
       QVERIFY(journal.Open(state.path()).isEmpty());
       // The journal holds the file under its old name, which the run then moves.
       QVERIFY(QFile::rename(m_dir->filePath("b.txt"), m_dir->filePath("a.txt")));
-      journal.Planned(
-          {{QFile::encodeName(m_dir->filePath("a.txt")), QFile::encodeName(m_dir->filePath("b.txt"))}});
+      const QByteArray from = QFile::encodeName(m_dir->filePath("a.txt")),
+                       to = QFile::encodeName(m_dir->filePath("b.txt"));
+      journal.Planned({{from, to}});
       QVERIFY(QFile::rename(m_dir->filePath("a.txt"), m_dir->filePath("b.txt")));
     }
     m_window->OfferRecovery();
