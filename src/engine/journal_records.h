@@ -24,6 +24,9 @@ inline constexpr char Reserving = 'P';   // path, time in nanoseconds: a placeho
 inline constexpr char Reserved = 'H';    // path, identity: the placeholder made
 inline constexpr char CaseTemp = 'C';    // from, temporary, identity: a change of case goes through it
 inline constexpr char PuttingBack = 'R'; // identity: recovery is putting this file back
+// number: the plan's moves written so far, after each piece of a plan written in pieces; the run
+// makes none of the moves after them until the next piece is on disk.
+inline constexpr char PlanSoFar = 'E';
 } // namespace JournalKind
 
 // CRC-32 (as zlib computes it) of bytes.

@@ -63,8 +63,8 @@ Journal Parse(const QByteArray &bytes) {
   while (end > 0 && bytes[end - 1] == '\0')
     --end;
   end = bytes.lastIndexOf('\n', end - 1) + 1;
-  std::uint64_t expected = 0;
-  bool started = false;
+  std::uint64_t expected = 0, soFar = 0;
+  bool started = false, inPieces = false;
   QByteArray folder;
   bool hasFolder = false;
   QByteArrayList f;
@@ -108,6 +108,10 @@ Journal Parse(const QByteArray &bytes) {
         if (ok)
           journal.placeholders.back().id = held.id;
         break;
+      case JournalKind::PlanSoFar:
+        ok = f.size() == 1 && ReadJournalNumber(f[0], soFar) && soFar == journal.moves.size();
+        inPieces = inPieces || ok;
+        break;
       case JournalKind::PuttingBack:
         ok = f.size() == 3 && ReadIdentity(f, 0, move.id);
         if (ok)
@@ -131,7 +135,7 @@ Journal Parse(const QByteArray &bytes) {
     return journal;
   if (!started)
     journal.damage = QStringLiteral("holds no plan");
-  else if (journal.moves.size() != expected)
+  else if (journal.moves.size() > expected || (journal.moves.size() < expected && !inPieces))
     journal.damage =
         QStringLiteral("holds %1 of the %2 moves of its plan").arg(journal.moves.size()).arg(expected);
   return journal;

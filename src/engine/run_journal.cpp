@@ -14,7 +14,6 @@
 #include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -102,43 +101,27 @@ private:
   bool m_open = false;
 };
 
-// Writes the lines of moves [begin, end) to the journal fd, in pieces of a few dozen kilobytes, or
-// when fd is -1 keeps them in text. Each move names the identity of the file it takes as it is now; a
+// The lines of moves [begin, end), each naming the identity of the file it takes as it is now; a
 // cycle's temporary name holds the file its first move put there. No cycle is cut at begin or end.
-bool WritePlan(const std::vector<PlannedMove> &moves, size_t begin, size_t end, int fd, QByteArray &text) {
-  constexpr qsizetype kPiece = 1 << 16;
+void AppendPlan(const std::vector<PlannedMove> &moves, size_t begin, size_t end, QByteArray &text) {
   PlanLines lines;
-  if (fd < 0) { // room enough for every line; pages never written to cost no memory
-    qsizetype room = 0;
-    for (size_t k = begin; k < end; ++k)
-      room += 3 * (moves[k].first.size() + moves[k].second.size()) + 80;
-    lines.Text().reserve(room);
-  }
+  lines.Text() = std::move(text);
   FolderLookups lookups;
   FileIdentity temporaryHolds;
-  bool ok = true;
   for (size_t k = begin; k < end; ++k) {
     const auto &[from, to] = moves[k];
     const FileIdentity id = IsCycleTemporary(from) ? temporaryHolds : lookups.Identify(from);
     if (IsCycleTemporary(to))
       temporaryHolds = id;
     lines.Move(from, to, id);
-    if (fd >= 0 && lines.Text().size() >= kPiece) {
-      ok = WriteAllTo(fd, lines.Text()) && ok;
-      lines.Text().clear();
-    }
   }
-  if (fd >= 0)
-    return WriteAllTo(fd, lines.Text()) && ok;
   text = std::move(lines.Text());
-  return true;
 }
 
-// Where a long plan is cut in two for two threads: half way, or just after the cycle that runs
-// through half way.
-size_t HalfWay(const std::vector<PlannedMove> &moves) {
-  size_t cut = moves.size() / 2;
-  for (size_t k = cut; k-- > 0;) {
+// Where the plan may be cut at or after cut: not inside a cycle, whose first move's file the
+// temporary name holds until its last move. begin is a place the plan may be cut at, before cut.
+size_t CutBetweenCycles(const std::vector<PlannedMove> &moves, size_t begin, size_t cut) {
+  for (size_t k = cut; k-- > begin;) {
     if (IsCycleTemporary(moves[k].first))
       break; // the last cycle before the cut ends before it
     if (IsCycleTemporary(moves[k].second)) {
@@ -148,21 +131,6 @@ size_t HalfWay(const std::vector<PlannedMove> &moves) {
     }
   }
   return cut;
-}
-
-// Writes the plan's lines to fd. The lines of a long plan's second half are made by a second thread
-// meanwhile (the file lookups are most of the time), and written after the first half.
-bool WritePlan(const std::vector<PlannedMove> &moves, int fd) {
-  constexpr size_t kShared = 4096;
-  QByteArray unused;
-  if (moves.size() < kShared || std::thread::hardware_concurrency() < 2)
-    return WritePlan(moves, 0, moves.size(), fd, unused);
-  const size_t cut = HalfWay(moves);
-  QByteArray secondHalf;
-  std::thread second([&] { (void)WritePlan(moves, cut, moves.size(), -1, secondHalf); });
-  bool ok = WritePlan(moves, 0, cut, fd, unused);
-  second.join();
-  return ok && WriteAllTo(fd, secondHalf);
 }
 
 } // namespace
@@ -183,6 +151,7 @@ int JournalDisk::SyncFolder(const QString &folder) {
 RunJournal::RunJournal(JournalDisk *disk) : m_disk(disk) {}
 
 RunJournal::~RunJournal() {
+  StopWriting();
   if (m_fd >= 0)
     ::close(m_fd); // not finished: the journal stays for recovery
 }
@@ -221,25 +190,74 @@ void RunJournal::Planned(const std::vector<PlannedMove> &moves) {
     Drop(); // nothing to put back
     return;
   }
-  QByteArray start = kJournalHeader;
-  AppendJournalLine(start, JournalKind::Start,
+  // The first piece of the plan, or the whole of a short one, is on disk before it takes the
+  // journal's name, and the name before the first move.
+  const size_t first = CutBetweenCycles(moves, 0, std::min(moves.size(), size_t(m_firstPiece)));
+  QByteArray text = kJournalHeader;
+  AppendJournalLine(text, JournalKind::Start,
                     {JournalNumber(moves.size()), JournalNumber(std::uint64_t(::time(nullptr)))});
-  bool ok = WriteAllTo(m_fd, start);
-  ok = ok && WritePlan(moves, m_fd);
-  // The whole plan is on disk before it takes the journal's name, and the name before the first move.
+  AppendPlan(moves, 0, first, text);
+  if (first < moves.size())
+    AppendJournalLine(text, JournalKind::PlanSoFar, {JournalNumber(first)});
   const QByteArray writing = QFile::encodeName(m_writing), path = QFile::encodeName(m_path);
-  JournalDisk system;
-  JournalDisk &disk = m_disk ? *m_disk : system;
-  if (!ok || disk.SyncFile(m_fd) != 0 ||
+  if (!WriteAllTo(m_fd, text) || Disk().SyncFile(m_fd) != 0 ||
       ::renameat2(AT_FDCWD, writing.constData(), AT_FDCWD, path.constData(), RENAME_NOREPLACE) != 0) {
     Drop(); // the run goes on without a journal, as when none could be made
     return;
   }
   m_planned = true;
-  disk.SyncFolder(QFileInfo(m_path).path());
+  Disk().SyncFolder(QFileInfo(m_path).path());
+  m_journalled.store(qsizetype(first), std::memory_order_release);
+  if (first < moves.size()) {
+    m_moves = moves;
+    m_writer = std::thread([this, first] { WriteRest(first); });
+  }
+}
+
+void RunJournal::WriteRest(size_t begin) {
+  while (begin < m_moves.size() && !m_stop.load(std::memory_order_relaxed)) {
+    // As far ahead of the moves as they are behind: short pieces while they follow closely, and few
+    // waits for the disk once the pieces are well ahead.
+    const qsizetype ahead = qsizetype(begin) - m_trying.load(std::memory_order_relaxed);
+    const size_t piece = size_t(std::clamp(ahead, m_firstPiece, m_largestPiece));
+    const size_t end = CutBetweenCycles(m_moves, begin, std::min(m_moves.size(), begin + piece));
+    QByteArray text;
+    AppendPlan(m_moves, begin, end, text);
+    AppendJournalLine(text, JournalKind::PlanSoFar, {JournalNumber(end)});
+    // One write, so that no line the moves note comes between the lines of a piece.
+    if (!WriteAllTo(m_fd, text) || Disk().SyncFile(m_fd) != 0) {
+      Journalled(m_moves.size()); // the rest of the run goes on without a journal
+      return;
+    }
+    Journalled(end);
+    begin = end;
+  }
+}
+
+void RunJournal::Journalled(size_t end) {
+  {
+    const std::lock_guard lock(m_mutex);
+    m_journalled.store(qsizetype(end), std::memory_order_release);
+  }
+  m_progress.notify_all();
+}
+
+void RunJournal::Trying(qsizetype step) {
+  m_trying.store(step, std::memory_order_relaxed);
+  if (step < m_journalled.load(std::memory_order_acquire) || !m_writer.joinable())
+    return;
+  std::unique_lock lock(m_mutex);
+  m_progress.wait(lock, [&] { return step < m_journalled.load(std::memory_order_acquire); });
+}
+
+void RunJournal::StopWriting() {
+  m_stop.store(true, std::memory_order_relaxed);
+  if (m_writer.joinable())
+    m_writer.join();
 }
 
 void RunJournal::Finished() {
+  StopWriting();
   if (m_fd >= 0)
     Drop();
 }

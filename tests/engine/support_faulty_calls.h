@@ -90,10 +90,14 @@ public:
   }
   QString State() const { return m_state.path(); }
   const QByteArray &Folder() const { return m_folder; }
+  // The plan written in pieces of these many moves (0: as the journal writes it by itself).
+  qsizetype firstPiece = 0, largestPiece = 0;
 
   // Runs with calls; true when it was killed.
   bool Run(FaultyCalls &calls) {
     RunJournal journal(&calls);
+    if (firstPiece > 0)
+      journal.SetPieces(firstPiece, largestPiece);
     if (!journal.Open(State()).isEmpty())
       return false;
     RenameRunControl control;

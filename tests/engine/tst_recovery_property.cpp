@@ -77,6 +77,10 @@ private slots:
       const bool refuseNoReplace = random.bounded(3) == 0;
       const bool powerCut = !refuseNoReplace && random.bounded(6) == 0;
       DiskRun disk(names, lines);
+      if (random.bounded(2) == 0) { // the plan goes to disk in pieces as the run moves files
+        disk.firstPiece = 1 + random.bounded(3);
+        disk.largestPiece = disk.firstPiece * 2;
+      }
       FaultyCalls run;
       run.refuseNoReplace = refuseNoReplace;
       run.stopAt = random.bounded(3 * names.size());
@@ -107,7 +111,8 @@ private slots:
         what.contains(QLatin1String("folder holds")) ? ++leftovers : ++wrong;
         qWarning() << "plan" << plans << lines << "run killed at" << run.stopAt << run.stopAfter
                    << "failed at" << run.failAt << "no-replace refused" << refuseNoReplace << "power cut"
-                   << powerCut << "recovery killed at" << first.stopAt << ":" << what;
+                   << powerCut << "recovery killed at" << first.stopAt << "pieces" << disk.firstPiece << ":"
+                   << what;
       }
       qsizetype restored = 0;
       for (const JournalRecovery &journal : report.journals)
