@@ -47,7 +47,7 @@ QVariant PreviewModel::data(const QModelIndex &index, int role) const {
       return ShownLine(m_lines.at(row), m_list.Entry(row));
     return RowDrawn(row) ? m_lines.at(row) : QString();
   case IconKeyRole:
-    return hasEntry ? QVariant(m_list.Entry(row).IconKey) : QVariant();
+    return hasEntry ? QVariant(m_list.Entry(row).IconKey()) : QVariant();
   case HiddenRole:
     return hasEntry && m_list.Entry(row).SubItem(SubHidden) == QLatin1String("H");
   case HasEntryRole:

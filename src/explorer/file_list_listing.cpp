@@ -157,7 +157,7 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
       const TypeInfo &type = m_listing->TypeFor(item.Kind, extensionView, extension);
       e.SubItems[SubType] = type.Name;
       e.SubItems[SubFullPath] = JoinedPath(folder, caption);
-      e.IconKey = type.IconKey;
+      e.SetIconKey(type.IconKey);
     } else { // one copy of each extension in a row
       if (extensionView != m_listing->lastExtension)
         m_listing->lastExtension = extensionView.toString();
@@ -248,7 +248,7 @@ void TZelvoRenameFileListView::ListDrives() {
     e.SubItems[SubFolder] = DriveTypeText(volume.Type, *m_texts);
     e.SubItems[SubFullPath] = WithTrailingBackslash(point);
     e.SubItems[SubKind] = QStringLiteral("drv");
-    e.IconKey = DriveIconKey(volume.Type);
+    e.SetIconKey(DriveIconKey(volume.Type));
     e.NativePath = volume.MountPoint.endsWith('/') ? volume.MountPoint : volume.MountPoint + '/';
     added.push_back(std::move(e));
   }

@@ -370,7 +370,7 @@ QVariant TZelvoRenameFileListView::data(const QModelIndex &index, int role) cons
   case Qt::TextAlignmentRole:
     return QVariant::fromValue(m_columns[size_t(column)].Alignment | Qt::AlignVCenter);
   case IconKeyRole:
-    return column == 0 ? QVariant(e.IconKey) : QVariant();
+    return column == 0 ? QVariant(e.IconKey()) : QVariant();
   case HiddenRole:
     return !e.SubItems[SubHidden].isEmpty();
   case KindRole:

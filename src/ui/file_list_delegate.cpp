@@ -36,7 +36,7 @@ void FileListDelegate::initStyleOption(QStyleOptionViewItem *option, const QMode
   if (index.column() != 0 || index.row() >= m_list.Count())
     return;
   const FileListEntry &entry = m_list.Entry(index.row());
-  option->icon = m_icons.Icon(entry.IconKey, entry.SubItems[SubKind]);
+  option->icon = m_icons.Icon(entry.IconKey(), entry.SubItems[SubKind]);
   option->features |= QStyleOptionViewItem::HasDecoration;
   option->decorationSize = QSize(16, 16);
   // A hidden entry's name is grey, unless it is selected; its other columns keep the usual colour.

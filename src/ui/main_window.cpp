@@ -330,7 +330,7 @@ void TfZelvoRename::BindCore() {
       failure.reason = errors.reasons.value(i);
       failure.newName = errors.newNames.value(i);
       if (failure.index >= 0 && failure.index < list.Count()) {
-        failure.icon = EntryIcon(list.Entry(failure.index).IconKey);
+        failure.icon = EntryIcon(list.Entry(failure.index).IconKey());
         failure.hidden = !list.Entry(failure.index).SubItems[SubHidden].isEmpty();
       }
       failures << failure;

@@ -131,7 +131,7 @@ private slots:
     QVERIFY(QRegularExpression("^(|\\d\\d/\\d\\d/\\d{4} \\d\\d:\\d\\d)$")
                 .match(notes.SubItems[SubCreated])
                 .hasMatch());
-    QCOMPARE(notes.IconKey, QStringLiteral("text-plain"));
+    QCOMPARE(notes.IconKey(), QStringLiteral("text-plain"));
     QCOMPARE(notes.NativePath, QFile::encodeName(root + "notes.txt"));
 
     const FileListEntry &sub = *Find(list, "sub");
@@ -139,7 +139,7 @@ private slots:
     QCOMPARE(sub.SubItems[SubType], QMimeDatabase().mimeTypeForName("inode/directory").comment());
     QCOMPARE(sub.SubItems[SubAttributes], QString());
     QCOMPARE(sub.SubItems[SubKind], QStringLiteral("dir"));
-    QCOMPARE(sub.IconKey, QStringLiteral("folder"));
+    QCOMPARE(sub.IconKey(), QStringLiteral("folder"));
     QCOMPARE(Find(list, ".profile")->SubItems[SubAttributes], QStringLiteral("AH"));
     QCOMPARE(Find(list, ".profile")->SubItems[SubHidden], QStringLiteral("H"));
     QCOMPARE(Find(list, ".profile")->SubItems[SubExtension], QStringLiteral("profile"));
@@ -187,7 +187,7 @@ private slots:
     QCOMPARE(types.asked, QStringList({"", "jpg", "txt"}));
     QCOMPARE(types.kinds, 1); // every folder shares one answer
     QCOMPARE(Find(list, "c.txt")->SubItems[SubType], QStringLiteral("txt file"));
-    QCOMPARE(Find(list, "e.jpg")->IconKey, QStringLiteral("icon-jpg"));
+    QCOMPARE(Find(list, "e.jpg")->IconKey(), QStringLiteral("icon-jpg"));
     list.Reload(); // nothing is kept between reloads
     QCOMPARE(types.asked.size(), 6);
   }
@@ -341,7 +341,7 @@ private slots:
         continue;
       captions << e.Caption;
       QCOMPARE(e.SubItems[SubExtension], QStringLiteral("txt"));
-      QVERIFY(e.SubItems[SubFullPath].isEmpty() && e.SubItems[SubType].isEmpty() && e.IconKey.isEmpty());
+      QVERIFY(e.SubItems[SubFullPath].isEmpty() && e.SubItems[SubType].isEmpty() && e.IconKey().isEmpty());
     }
     QCOMPARE(captions, files);
     const FolderSnapshots snapshots = list.TakeFolderSnapshots();
