@@ -12,7 +12,8 @@ struct FileListEntry {
   // only for a name that is not valid UTF-8. Empty when the entry was not read from disk. (Beside
   // the caption and the folder, which a refresh reads with it, in the same bytes of memory.)
   QByteArray NativePath;
-  FileListSubItems SubItems; // SubItems[i] reads and sets sub-item i
+  // SubItems[i] reads and sets sub-item i. (The flags below may sit in its last bytes.)
+  [[no_unique_address]] FileListSubItems SubItems;
   bool Selected = false;
   bool Focused = false;
 
@@ -22,3 +23,6 @@ struct FileListEntry {
   const QString &IconKey() const { return SubItems.IconKey(); }
   void SetIconKey(QString key) { SubItems.SetIconKey(std::move(key)); }
 };
+
+// Every listed item costs this much; long lists hold a hundred thousand.
+static_assert(sizeof(FileListEntry) <= 112, "a file list entry grew");
