@@ -13,7 +13,9 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/file.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace {
@@ -62,7 +64,7 @@ bool IsCycleTemporary(QByteArrayView path) {
 // a folder, not one of the whole path for each.
 class FolderLookups {
 public:
-  FolderLookups() = default;
+  explicit FolderLookups(JournalDisk &disk) : m_disk(disk) {}
   FolderLookups(const FolderLookups &) = delete;
   FolderLookups &operator=(const FolderLookups &) = delete;
   ~FolderLookups() { Close(); }
@@ -77,6 +79,7 @@ public:
       m_folder = folder.toByteArray();
       m_open = true;
       m_fd = m_folder.isEmpty() ? AT_FDCWD : ::open(m_folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+      m_lasting = m_lasting || m_fd < 0 || m_disk.Outlives(m_fd);
     }
     char buffer[512];
     if (m_fd == -1 || name.size() >= qsizetype(sizeof buffer)) {
@@ -89,6 +92,9 @@ public:
     return id;
   }
 
+  // Whether a folder looked in keeps its files through a power cut (or could not be told).
+  bool Lasting() const { return m_lasting; }
+
 private:
   void Close() {
     if (m_fd >= 0)
@@ -96,6 +102,8 @@ private:
     m_fd = -1;
     m_open = false;
   }
+  JournalDisk &m_disk;
+  bool m_lasting = false;
   QByteArray m_folder;
   int m_fd = -1;
   bool m_open = false;
@@ -103,10 +111,13 @@ private:
 
 // The lines of moves [begin, end), each naming the identity of the file it takes as it is now; a
 // cycle's temporary name holds the file its first move put there. No cycle is cut at begin or end.
-void AppendPlan(const std::vector<PlannedMove> &moves, size_t begin, size_t end, QByteArray &text) {
+// Returns whether a file moved lives where it outlasts a power cut: only then need the lines reach
+// the disk before the moves.
+bool AppendPlan(const std::vector<PlannedMove> &moves, size_t begin, size_t end, QByteArray &text,
+                JournalDisk &disk) {
   PlanLines lines;
   lines.Text() = std::move(text);
-  FolderLookups lookups;
+  FolderLookups lookups(disk);
   FileIdentity temporaryHolds;
   for (size_t k = begin; k < end; ++k) {
     const auto &[from, to] = moves[k];
@@ -116,6 +127,7 @@ void AppendPlan(const std::vector<PlannedMove> &moves, size_t begin, size_t end,
     lines.Move(from, to, id);
   }
   text = std::move(lines.Text());
+  return lookups.Lasting();
 }
 
 // Where the plan may be cut at or after cut: not inside a cycle, whose first move's file the
@@ -134,6 +146,11 @@ size_t CutBetweenCycles(const std::vector<PlannedMove> &moves, size_t begin, siz
 }
 
 } // namespace
+
+bool JournalDisk::Outlives(int folderFd) {
+  struct statfs fs;
+  return ::fstatfs(folderFd, &fs) != 0 || (fs.f_type != TMPFS_MAGIC && fs.f_type != RAMFS_MAGIC);
+}
 
 int JournalDisk::SyncFile(int fd) {
   return ::fdatasync(fd) == 0 ? 0 : errno;
@@ -196,17 +213,18 @@ void RunJournal::Planned(const std::vector<PlannedMove> &moves) {
   QByteArray text = kJournalHeader;
   AppendJournalLine(text, JournalKind::Start,
                     {JournalNumber(moves.size()), JournalNumber(std::uint64_t(::time(nullptr)))});
-  AppendPlan(moves, 0, first, text);
+  m_lasting = AppendPlan(moves, 0, first, text, Disk());
   if (first < moves.size())
     AppendJournalLine(text, JournalKind::PlanSoFar, {JournalNumber(first)});
   const QByteArray writing = QFile::encodeName(m_writing), path = QFile::encodeName(m_path);
-  if (!WriteAllTo(m_fd, text) || Disk().SyncFile(m_fd) != 0 ||
+  if (!WriteAllTo(m_fd, text) || (m_lasting && Disk().SyncFile(m_fd) != 0) ||
       ::renameat2(AT_FDCWD, writing.constData(), AT_FDCWD, path.constData(), RENAME_NOREPLACE) != 0) {
     Drop(); // the run goes on without a journal, as when none could be made
     return;
   }
   m_planned = true;
-  Disk().SyncFolder(QFileInfo(m_path).path());
+  if (m_lasting)
+    Disk().SyncFolder(QFileInfo(m_path).path());
   m_journalled.store(qsizetype(first), std::memory_order_release);
   if (first < moves.size()) {
     m_moves = moves;
@@ -222,10 +240,10 @@ void RunJournal::WriteRest(size_t begin) {
     const size_t piece = size_t(std::clamp(ahead, m_firstPiece, m_largestPiece));
     const size_t end = CutBetweenCycles(m_moves, begin, std::min(m_moves.size(), begin + piece));
     QByteArray text;
-    AppendPlan(m_moves, begin, end, text);
+    m_lasting = AppendPlan(m_moves, begin, end, text, Disk()) || m_lasting;
     AppendJournalLine(text, JournalKind::PlanSoFar, {JournalNumber(end)});
     // One write, so that no line the moves note comes between the lines of a piece.
-    if (!WriteAllTo(m_fd, text) || Disk().SyncFile(m_fd) != 0) {
+    if (!WriteAllTo(m_fd, text) || (m_lasting && Disk().SyncFile(m_fd) != 0)) {
       Journalled(m_moves.size()); // the rest of the run goes on without a journal
       return;
     }

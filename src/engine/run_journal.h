@@ -19,6 +19,9 @@ class JournalledCalls;
 class JournalDisk {
 public:
   virtual ~JournalDisk() = default;
+  // Whether the files of the folder open as folderFd outlast a power cut: not on a file system in
+  // memory (tmpfs, ramfs), whose files a journal need not reach the disk before moving.
+  virtual bool Outlives(int folderFd);
   // fdatasync(2) of the journal, and fsync(2) of its folder (so that its new name stays).
   virtual int SyncFile(int fd);
   virtual int SyncFolder(const QString &folder);
@@ -77,6 +80,7 @@ private:
   std::vector<PlannedMove> m_moves;       // the plan, for the pieces after the first
   std::atomic<qsizetype> m_journalled{0}; // the moves on disk: those before it may be made
   std::atomic<qsizetype> m_trying{0};     // the move the run is at
+  bool m_lasting = true; // a file of the plan so far outlasts a power cut: its pieces are synced
   std::atomic_bool m_stop{false};
   std::mutex m_mutex;
   std::condition_variable m_progress;

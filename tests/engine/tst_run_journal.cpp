@@ -121,6 +121,43 @@ private slots:
       QCOMPARE(ContentOf(path), path);
   }
 
+  // The plan reaches the disk before the moves only where the files outlast a power cut: a run on
+  // a file system in memory waits for no disk.
+  void pieces_syncedOnlyWhereFilesOutlastPowerCut_data() {
+    QTest::addColumn<bool>("outlives");
+    QTest::addColumn<int>("syncs");
+    QTest::newRow("on disk: each of five pieces") << true << 5;
+    QTest::newRow("in memory: none") << false << 0;
+  }
+  void pieces_syncedOnlyWhereFilesOutlastPowerCut() {
+    QFETCH(bool, outlives);
+    QFETCH(int, syncs);
+    struct CountingDisk : JournalDisk {
+      bool outlives = true;
+      int files = 0, folders = 0;
+      bool Outlives(int) override { return outlives; }
+      int SyncFile(int) override { return ++files, 0; }
+      int SyncFolder(const QString &) override { return ++folders, 0; }
+    } disk;
+    disk.outlives = outlives;
+    QTemporaryDir dir, state;
+    QByteArrayList paths;
+    for (int k = 0; k < 10; ++k)
+      paths << QFile::encodeName(dir.filePath(QStringLiteral("f%1").arg(k)));
+    std::vector<PlannedMove> plan;
+    for (qsizetype k = 0; k + 1 < paths.size(); k += 2)
+      plan.emplace_back(paths[k], paths[k + 1]);
+    RunJournal journal(&disk);
+    journal.SetPieces(1, 1);
+    QVERIFY(journal.Open(state.path()).isEmpty());
+    journal.Planned(plan);
+    for (qsizetype k = 0; k < qsizetype(plan.size()); ++k)
+      journal.Trying(k); // returns once the move's piece is written
+    journal.Finished();
+    QCOMPARE(disk.files, syncs);
+    QCOMPARE(disk.folders, outlives ? 1 : 0);
+  }
+
   // A run killed before or after any one call that changes the disk, then recovered (itself killed
   // at any one of its calls and recovered again where the row says so): every file is back under
   // its old name with its bytes, nothing else is left in the folder, and the report counts the
