@@ -2,48 +2,56 @@
 
 #include "engine/name_index.h"
 
+#include <array>
+
 std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::span<const QByteArray> to) {
   const qsizetype count = qsizetype(from.size());
   auto moving = [&](qsizetype i) { return !to[i].isEmpty() && to[i] != from[i]; };
 
-  // Who holds a name now, and who is the first to want it. Every name is hashed once; the slots of a
-  // name a few entries ahead are asked for while this one is looked at, as a big run's tables are far
-  // larger than the processor's caches.
-  constexpr qsizetype kAhead = 12;
-  std::vector<size_t> fromHash(count), toHash(count);
+  // Who holds a name now, and who is the first to want it. Every name is hashed once a pass, a few
+  // entries ahead, and the slots it falls on are asked for then, as a big run's tables are far
+  // larger than the processor's caches; the hashes wait in a ring until their entry comes.
+  constexpr qsizetype kAhead = 12, kRing = 16;
   std::vector<char> moves(count, 0);
-  for (qsizetype i = 0; i < count; ++i) {
+  for (qsizetype i = 0; i < count; ++i)
     moves[i] = moving(i);
-    if (moves[i]) {
-      fromHash[i] = NameIndex::Hash(from[i]);
-      toHash[i] = NameIndex::Hash(to[i]);
-    }
-  }
   NameIndex holder{size_t(count)}, firstWanting{size_t(count)};
   std::vector<char> loser(count, 0), done(count, 0), walked(count, 0);
-  for (qsizetype i = 0; i < count; ++i) {
-    if (i + kAhead < count && moves[i + kAhead]) {
-      holder.Prefetch(fromHash[i + kAhead]);
-      firstWanting.Prefetch(toHash[i + kAhead]);
+  std::array<size_t, kRing> fromHash{}, toHash{};
+  auto hashAhead = [&](qsizetype k, bool both) {
+    if (k >= count || !moves[k])
+      return;
+    toHash[k % kRing] = NameIndex::Hash(to[k]);
+    holder.Prefetch(toHash[k % kRing]);
+    if (both) {
+      fromHash[k % kRing] = NameIndex::Hash(from[k]);
+      holder.Prefetch(fromHash[k % kRing]);
+      firstWanting.Prefetch(toHash[k % kRing]);
     }
+  };
+  for (qsizetype k = 0; k < kAhead; ++k)
+    hashAhead(k, true);
+  for (qsizetype i = 0; i < count; ++i) {
+    hashAhead(i + kAhead, true);
     if (moves[i]) {
-      holder.AddFirst(from[i], fromHash[i], i);
-      if (firstWanting.AddFirst(to[i], toHash[i], i) >= 0)
+      holder.AddFirst(from[i], fromHash[i % kRing], i);
+      if (firstWanting.AddFirst(to[i], toHash[i % kRing], i) >= 0)
         loser[i] = 1;
     }
   }
   // waitsFor[i]: the entry that must move before i can take its name; waiter is the other way
   // round. Names wanted by one entry each, so every entry has at most one waiter.
-  std::vector<qsizetype> waitsFor(count, -1), waiter(count, -1);
+  std::vector<qint32> waitsFor(count, -1), waiter(count, -1);
+  for (qsizetype k = 0; k < kAhead; ++k)
+    hashAhead(k, false);
   for (qsizetype i = 0; i < count; ++i) {
-    if (i + kAhead < count && moves[i + kAhead])
-      holder.Prefetch(toHash[i + kAhead]);
+    hashAhead(i + kAhead, false);
     if (!moves[i] || loser[i])
       continue;
-    const qsizetype j = holder.Find(to[i], toHash[i]);
+    const qsizetype j = holder.Find(to[i], toHash[i % kRing]);
     if (j >= 0 && j != i) {
-      waitsFor[i] = j;
-      waiter[j] = i;
+      waitsFor[i] = qint32(j);
+      waiter[j] = qint32(i);
     }
   }
 

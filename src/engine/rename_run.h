@@ -72,7 +72,7 @@ public:
   virtual ~RenameRunObserver() = default;
   // Every move the run will try, in order, before the first one. A move undone because its cycle
   // could not be completed is not listed.
-  virtual void Planned(const std::vector<PlannedMove> &moves) = 0;
+  virtual void Planned(std::vector<PlannedMove> moves) = 0;
   // Move number step of the plan is about to be tried.
   virtual void Trying(qsizetype step) = 0;
   // The run is over (not called when it is cut short by the process ending).

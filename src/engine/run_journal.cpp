@@ -200,7 +200,7 @@ void RunJournal::Drop() {
   m_fd = -1;
 }
 
-void RunJournal::Planned(const std::vector<PlannedMove> &moves) {
+void RunJournal::Planned(std::vector<PlannedMove> moves) {
   if (m_fd < 0 || m_planned)
     return;
   if (moves.empty()) {
@@ -227,7 +227,7 @@ void RunJournal::Planned(const std::vector<PlannedMove> &moves) {
     Disk().SyncFolder(QFileInfo(m_path).path());
   m_journalled.store(qsizetype(first), std::memory_order_release);
   if (first < moves.size()) {
-    m_moves = moves;
+    m_moves = std::move(moves);
     m_writer = std::thread([this, first] { WriteRest(first); });
   }
 }

@@ -52,7 +52,7 @@ public:
   // The calls the run's moves are to go through (RenameRunControl::calls), given the ones it would
   // use: they write down the placeholders and temporary names the moves make. Before the run.
   FileSystemCalls &Calls(FileSystemCalls &calls = SystemFileSystemCalls());
-  void Planned(const std::vector<PlannedMove> &moves) override;
+  void Planned(std::vector<PlannedMove> moves) override;
   // Waits, when need be, until the piece of the plan holding the move is on disk.
   void Trying(qsizetype step) override;
   void Finished() override;

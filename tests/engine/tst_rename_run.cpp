@@ -159,7 +159,7 @@ private slots:
     class StopsAfterFirst : public RenameRunObserver {
     public:
       std::atomic_bool stop{false};
-      void Planned(const std::vector<PlannedMove> &) override {}
+      void Planned(std::vector<PlannedMove>) override {}
       void Trying(qsizetype step) override { stop = step >= 1; }
       void Finished() override {}
     } observer;
