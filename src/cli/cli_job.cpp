@@ -19,6 +19,8 @@
 #include "variables/text_list.h"
 #include "variables/variable_expander.h"
 
+#include <future>
+
 namespace {
 
 // Sorts the list by a column in a direction, whatever its order was.
@@ -172,6 +174,11 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
     expansion.SetTextListLines(textList.Lines());
   }
 
+  // The run's journal is made on the second core while the folder is read.
+  std::future<OpenedJournal> journalAhead;
+  if (a.rename && !a.plainRun)
+    journalAhead = std::async(std::launch::async, &OpenedJournal::Open);
+
   // The list, set up as the window sets it before the folder is opened, so it is read once.
   const auto listHeld = std::make_shared<TZelvoRenameFileListView>();
   const auto previewHeld = std::make_shared<Preview>();
@@ -289,10 +296,12 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   control.stop = stop;
   control.recheckKinds = false; // the folder was read a moment ago
   control.ordered = !a.plainRun;
-  const auto runHeld = std::make_shared<RenameRunResult>(
-      RunJournalled(options, entries, lines, control, [&](const QString &why) {
+  const auto runHeld = std::make_shared<RenameRunResult>(RunJournalled(
+      options, entries, lines, control,
+      [&](const QString &why) {
         err << "zelvo-rename-cli: " << EscapedControls(why) << "; renaming without a journal\n";
-      }));
+      },
+      journalAhead.valid() ? journalAhead.get() : OpenedJournal()));
   if (remains)
     remains->held.push_back(runHeld);
   const RenameRunResult &run = *runHeld;

@@ -76,7 +76,7 @@ private:
   JournalDisk *m_disk;
   JournalDisk m_systemDisk;
   std::unique_ptr<JournalledCalls> m_calls;
-  qsizetype m_firstPiece = 1024, m_largestPiece = 16384;
+  qsizetype m_firstPiece = 256, m_largestPiece = 16384;
   std::vector<PlannedMove> m_moves;       // the plan, for the pieces after the first
   std::atomic<qsizetype> m_journalled{0}; // the moves on disk: those before it may be made
   std::atomic<qsizetype> m_trying{0};     // the move the run is at

@@ -1,5 +1,7 @@
 #include "support_cli.h"
 
+#include "engine/journal_recovery.h"
+
 #include <QtTest>
 
 class TestCli : public QObject {
@@ -41,6 +43,8 @@ private slots:
     QCOMPARE(run.status, int(CliBadInput));
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(Names(dir.path()), QStringList{"a.txt"});
+    // The journal made ahead for a run that did not come is gone with it.
+    QCOMPARE(QDir(JournalFolder()).entryList({"*.part", "*.journal"}, QDir::Files), QStringList());
   }
 
   void missingFolder_exitsWithStatusTwo() {
