@@ -189,7 +189,7 @@ void TZelvoRenameFileListView::SortEntries() {
     // Entries that compare equal go by the bytes of their names (and paths), in either direction,
     // so that the same folder always comes out in the same order.
     const std::vector<FileListEntry> &entries = m_entries;
-    std::sort(items.begin(), items.end(), [&](const Item &x, const Item &y) {
+    auto before = [&](const Item &x, const Item &y) {
       int c;
       if (!workWithFolders && x.folder != y.folder)
         c = x.folder ? -1 : 1;
@@ -202,7 +202,15 @@ void TZelvoRenameFileListView::SortEntries() {
       if (c != 0)
         return c < 0;
       return TieOrder(entries[size_t(x.row)], entries[size_t(y.row)], x.row, y.row);
-    });
+    };
+    // A folder read in order, or in the reverse order (as a file system in memory gives the files
+    // made one after the other), is put in order in one pass.
+    if (std::is_sorted(items.begin(), items.end(), before)) {
+    } else if (std::is_sorted(items.rbegin(), items.rend(), before)) {
+      std::reverse(items.begin(), items.end());
+    } else {
+      std::sort(items.begin(), items.end(), before);
+    }
     for (size_t i = 0; i < n; ++i)
       order[i] = items[i].row;
   }
