@@ -296,6 +296,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   control.stop = stop;
   control.recheckKinds = false; // the folder was read a moment ago
   control.ordered = !a.plainRun;
+  control.keepUndo = !a.undoScript.isEmpty();
   const auto runHeld = std::make_shared<RenameRunResult>(RunJournalled(
       options, entries, lines, control,
       [&](const QString &why) {

@@ -215,7 +215,8 @@ public:
       if (order[k].cycleLength > 0)
         temporary.insert(k, CycleTemporaryName(m_from[order[k].entry]));
     // Every entry takes one position of the undo record, the first of each cycle two.
-    m_result.undo.reserve(qsizetype(order.size()) + temporary.size());
+    if (m_control.keepUndo)
+      m_result.undo.reserve(qsizetype(order.size()) + temporary.size());
     if (m_control.observer)
       m_control.observer->Planned(PlanOf(order, temporary));
     for (size_t k = 0; k < order.size();) {
@@ -301,7 +302,14 @@ private:
     m_outcome[i] = Outcome::Failed;
     m_status.insert(i, status);
   }
-  void Record(const QByteArray &from, const QByteArray &to) { m_result.undo.append(from, to); }
+  void Record(const QByteArray &from, const QByteArray &to) {
+    if (m_control.keepUndo)
+      m_result.undo.append(from, to);
+  }
+  void Unrecord() {
+    if (m_control.keepUndo)
+      m_result.undo.removeLast();
+  }
   void Trying() {
     if (m_control.observer)
       m_control.observer->Trying(m_step);
@@ -409,7 +417,8 @@ private:
       // stays recorded for undo.
       if (m_outcome[i] == Outcome::Renamed && !SafeRename(m_to[i], m_from[i], m_calls).ok())
         continue;
-      m_result.undo.removeAt(m_unchecked[k].record);
+      if (m_control.keepUndo)
+        m_result.undo.removeAt(m_unchecked[k].record);
       Fail(i, kind);
     }
   }
@@ -469,7 +478,7 @@ private:
           m_outcome[cycle[d].entry] = Outcome::Renamed;
         break;
       }
-      m_result.undo.removeLast();
+      Unrecord();
       Fail(i, i == failed ? failure : RenameStatus::Failure(EAGAIN, why));
     }
     if (failed != head && failed >= 0)
@@ -478,7 +487,7 @@ private:
       if (m_outcome[step.entry] == Outcome::NotTaken)
         Fail(step.entry, RenameStatus::Failure(EAGAIN, why));
     if (m_outcome[cycle[1].entry] != Outcome::Renamed && SafeRename(temporary, m_from[head], m_calls).ok()) {
-      m_result.undo.removeLast();
+      Unrecord();
       Fail(head, failed == head ? failure : RenameStatus::Failure(EAGAIN, why));
       return;
     }

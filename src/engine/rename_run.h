@@ -94,6 +94,8 @@ struct RenameRunControl {
   // (OrderRenames). Off, entries are taken in the list's order, which is right only for a plan in
   // which no new name is the old name of another entry: for measuring what the ordering costs.
   bool ordered = true;
+  // Whether the renames are recorded for undo (the command line needs them only for an undo script).
+  bool keepUndo = true;
 };
 
 // Whether a name may be given to a file: not empty, not "." or "..", no "/" and no control character
