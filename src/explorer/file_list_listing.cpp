@@ -165,11 +165,10 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
     }
     e.SubItems[SubExtension] = std::move(extension);
     if (details) {
-      const FolderItemDetails &d = listing->DetailsOf(item);
-      e.SubItems[SubSize] = m_listing->SizeText(d.Size);
-      e.SubItems[SubCreated] = m_listing->DateText(d.Created);
-      e.SubItems[SubModified] = m_listing->DateText(d.Modified);
-      e.SubItems[SubAccessed] = m_listing->DateText(d.Accessed);
+      e.SubItems[SubSize] = m_listing->SizeText(item.Size);
+      e.SubItems[SubCreated] = m_listing->DateText(item.Created);
+      e.SubItems[SubModified] = m_listing->DateText(item.Modified);
+      e.SubItems[SubAccessed] = m_listing->DateText(item.Accessed);
       e.SubItems[SubAttributes] = LettersFor(item.Attributes);
     }
     e.SubItems[SubKind] = KindText(isFolder);

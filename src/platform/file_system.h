@@ -28,19 +28,14 @@ struct FileTime {
 // What kind of object a name stands for; for a symbolic link, the kind of its target.
 enum class ItemKind : std::uint8_t { Unknown, Folder, File, Fifo, CharDevice, BlockDevice, Socket, Other };
 
-// One name of a folder. The attributes are filled by FileSystem::Stat, on demand; so are the
-// details the listing keeps for the item (FolderListing::DetailsOf).
+// One name of a folder. The details are filled by FileSystem::Stat, on demand.
 struct FolderItem {
-  QByteArray Name;                   // the name exactly as on disk
-  ItemKind Kind = ItemKind::Unknown; // known from the listing when the file system says it
-  bool IsSymlink = false;            // the name is a symbolic link (Kind is then its target's)
-  bool Statted = false;              // the attributes and the details are filled
-  bool StatFailed = false;           // the details could not be read
-  std::uint32_t Attributes = 0;      // Attr... bits
-};
-
-// What a stat reads of an item beyond its kind and attributes.
-struct FolderItemDetails {
+  QByteArray Name;                      // the name exactly as on disk
+  ItemKind Kind = ItemKind::Unknown;    // known from the listing when the file system says it
+  bool IsSymlink = false;               // the name is a symbolic link (Kind is then its target's)
+  bool Statted = false;                 // the fields below are filled
+  bool StatFailed = false;              // the details could not be read
+  std::uint32_t Attributes = 0;         // Attr... bits
   std::uint64_t Size = 0;               // bytes
   FileTime Created, Modified, Accessed; // birth, last write, last access
 };
@@ -62,22 +57,6 @@ public:
   QByteArray Folder; // the folder as given, ending with "/"
   FolderStamp Stamp;
   std::vector<FolderItem> Items;
-
-  // The details of an item of Items. They are kept apart, made for every item at the first stat:
-  // a listing of names and kinds alone holds 32 bytes an item. (An item that is not one of Items,
-  // which no caller should pass, gets a spare set rather than another item's.)
-  FolderItemDetails &DetailsOf(const FolderItem &item) {
-    const auto index = size_t(&item - Items.data());
-    if (&item < Items.data() || index >= Items.size())
-      return m_spare;
-    if (m_details.size() != Items.size())
-      m_details.resize(Items.size());
-    return m_details[index];
-  }
-
-private:
-  std::vector<FolderItemDetails> m_details;
-  FolderItemDetails m_spare;
 };
 
 class FileSystem {

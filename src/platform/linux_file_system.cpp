@@ -139,12 +139,11 @@ bool LinuxFileSystem::Stat(FolderListing &listing, FolderItem &item) {
     item.IsSymlink = true;
   item.Kind = KindFromMode(sx.stx_mode);
   item.Attributes = AttributesFor(item.Kind, item.Name, (sx.stx_mode & S_IWUSR) != 0);
-  FolderItemDetails &details = listing.DetailsOf(item);
-  details.Size = item.Kind == ItemKind::Folder ? 0 : sx.stx_size;
-  details.Modified = FromStatx(sx.stx_mtime);
-  details.Accessed = FromStatx(sx.stx_atime);
+  item.Size = item.Kind == ItemKind::Folder ? 0 : sx.stx_size;
+  item.Modified = FromStatx(sx.stx_mtime);
+  item.Accessed = FromStatx(sx.stx_atime);
   if (sx.stx_mask & STATX_BTIME)
-    details.Created = FromStatx(sx.stx_btime);
+    item.Created = FromStatx(sx.stx_btime);
   return true;
 }
 

@@ -26,10 +26,6 @@ const FolderItem *Item(const FolderListing &listing, const char *name) {
   return nullptr;
 }
 
-const FolderItemDetails &Details(FolderListing &listing, const char *name) {
-  return listing.DetailsOf(*Item(listing, name));
-}
-
 } // namespace
 
 class TestLinuxFileSystem : public QObject {
@@ -66,16 +62,16 @@ private slots:
       QVERIFY(fs.Stat(*listing, item) || item.Name == "dangling");
 
     QCOMPARE(Item(*listing, "plain")->Attributes, AttrArchive);
-    QCOMPARE(Details(*listing, "plain").Size, quint64(7));
-    QVERIFY(Details(*listing, "plain").Modified.Valid);
+    QCOMPARE(Item(*listing, "plain")->Size, quint64(7));
+    QVERIFY(Item(*listing, "plain")->Modified.Valid);
     QCOMPARE(Item(*listing, ".hidden")->Attributes, AttrArchive | AttrHidden);
     QCOMPARE(Item(*listing, "readonly")->Attributes, AttrArchive | AttrReadOnly);
     QCOMPARE(Item(*listing, "folder")->Attributes, AttrDirectory);
-    QCOMPARE(Details(*listing, "folder").Size, quint64(0));
+    QCOMPARE(Item(*listing, "folder")->Size, quint64(0));
     QCOMPARE(Item(*listing, "fifo")->Attributes, AttrSystem);
     // A link is described by its target, but remembered as a link.
     QCOMPARE(Item(*listing, "link")->Attributes, AttrArchive);
-    QCOMPARE(Details(*listing, "link").Size, quint64(7));
+    QCOMPARE(Item(*listing, "link")->Size, quint64(7));
     QVERIFY(Item(*listing, "link")->IsSymlink);
     QCOMPARE(Item(*listing, "dangling")->Attributes, AttrSystem);
     if (haveSocket)
