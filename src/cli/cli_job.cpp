@@ -20,8 +20,23 @@
 #include "variables/variable_expander.h"
 
 #include <future>
+#include <thread>
 
 namespace {
+
+// The names the run gives, one a line, as the table shows them, in one text.
+void PrintLines(QTextStream &out, const std::vector<FileListEntry> &entries, const QStringList &lines) {
+  QString text;
+  qsizetype total = 0;
+  for (const QString &line : lines)
+    total += line.size() + 1;
+  text.reserve(total);
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    AppendEscapedControls(text, ShownLine(lines.at(i), entries[size_t(i)]));
+    text += u'\n';
+  }
+  out << text;
+}
 
 // Sorts the list by a column in a direction, whatever its order was.
 void SortList(TZelvoRenameFileListView &list, int column, bool descending) {
@@ -220,24 +235,24 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   const QStringList &lines = preview.lZelvoList;
 
   qsizetype failing = 0;
+  // With --lines and --rename, the names are written on the other core while the files are renamed;
+  // the job touches out again only once they are.
+  std::jthread printing;
   if (!a.lines) {
     failing = PrintTable(out, entries, lines, CheckConflicts(options, entries, lines, folderNames));
+    out.flush();
   } else {
-    // The names the run gives, as the table shows them, in one text.
-    QString text;
-    qsizetype total = 0;
-    for (const QString &line : lines)
-      total += line.size() + 1;
-    text.reserve(total);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-      text += EscapedControls(ShownLine(lines.at(i), entries[size_t(i)]));
-      text += u'\n';
-    }
-    out << text;
+    auto print = [&out, &entries, &lines] {
+      PrintLines(out, entries, lines);
+      out.flush();
+    };
+    if (a.rename)
+      printing = std::jthread(print);
+    else
+      print();
     if (a.check)
       failing = CheckConflicts(options, entries, lines, folderNames).failing;
   }
-  out.flush();
 
   // Every file to write is claimed before anything is renamed.
   OutputFiles outputs;
@@ -300,9 +315,13 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   const auto runHeld = std::make_shared<RenameRunResult>(RunJournalled(
       options, entries, lines, control,
       [&](const QString &why) {
+        if (printing.joinable()) // every name first, then what went wrong, also on one terminal
+          printing.join();
         err << "zelvo-rename-cli: " << EscapedControls(why) << "; renaming without a journal\n";
       },
       journalAhead.valid() ? journalAhead.get() : OpenedJournal()));
+  if (printing.joinable())
+    printing.join();
   if (remains)
     remains->held.push_back(runHeld);
   const RenameRunResult &run = *runHeld;

@@ -14,10 +14,18 @@ QString EscapedControls(QStringView text) {
     ++first;
   if (first == text.size())
     return text.toString();
-  static constexpr char kHex[] = "0123456789abcdef";
   QString out;
   out.reserve(text.size() + 16);
+  AppendEscapedControls(out, text);
+  return out;
+}
+
+void AppendEscapedControls(QString &out, QStringView text) {
+  qsizetype first = 0;
+  while (first < text.size() && !IsControl(text[first].unicode()))
+    ++first;
   out += text.first(first);
+  static constexpr char kHex[] = "0123456789abcdef";
   for (qsizetype i = first; i < text.size(); ++i) {
     const char16_t c = text[i].unicode();
     if (!IsControl(c)) {
@@ -32,5 +40,4 @@ QString EscapedControls(QStringView text) {
       out += QLatin1Char(kHex[c & 15]);
     }
   }
-  return out;
 }

@@ -9,3 +9,5 @@
 // as "\u" and four ("\u009b"), which sets it apart from a byte that is not valid UTF-8 ("\x9B" in
 // ShownName). Everything else is left as it is.
 QString EscapedControls(QStringView text);
+// The same, added at the end of out without a text of its own between.
+void AppendEscapedControls(QString &out, QStringView text);

@@ -74,7 +74,11 @@ private slots:
     const CliRun run = Run(QStringList(args) << "--lines" << dir.path());
     QCOMPARE(run.status, int(CliDone));
     QCOMPARE(run.out, lines);
-    QCOMPARE(Run(QStringList(args) << "--rename" << dir.path()).status, int(CliDone));
+    // The same lines while the run renames.
+    const CliRun renamed = Run(QStringList(args) << "--lines"
+                                                 << "--rename" << dir.path());
+    QCOMPARE(renamed.status, int(CliDone));
+    QCOMPARE(renamed.out, lines);
     QStringList given = lines.split('\n', Qt::SkipEmptyParts);
     given.replace(0, "sub"); // the folder is left alone
     given.sort();
@@ -331,6 +335,7 @@ private slots:
     const QString lower = QStringLiteral("x\\x1b]0;owned\\x07\\x0d0 renamed\\x0a.txt");
     QTest::newRow("table") << QStringList{"--set", "opUpperCase=1"} << upper;
     QTest::newRow("lines") << QStringList{"--set", "opUpperCase=1", "--lines"} << upper;
+    QTest::newRow("lines of a run") << QStringList{"--set", "opUpperCase=1", "--lines", "--rename"} << upper;
     QTest::newRow("failures of a run")
         << QStringList{"--set", "opReplace=1", "--set", "tChangeFilename=same", "--rename"} << lower;
     QTest::newRow("left out of a script")
