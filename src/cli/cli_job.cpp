@@ -140,8 +140,14 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
               CliJobRemains *remains) {
   if (arguments.recover)
     return RecoverRuns(out, err);
-  if (!InterruptedJournals().isEmpty())
-    err << "zelvo-rename-cli: a rename run was cut short; --recover puts its files back\n";
+  // Whether an earlier run was cut short is looked up on the other core while the job goes on, and
+  // said before anything else goes wrong or once the folder is read.
+  std::future<bool> interrupted =
+      std::async(std::launch::async, [] { return !InterruptedJournals().isEmpty(); });
+  auto sayInterrupted = [&] {
+    if (interrupted.valid() && interrupted.get())
+      err << "zelvo-rename-cli: a rename run was cut short; --recover puts its files back\n";
+  };
   // Listing a folder makes it the current folder: files named on the command line are taken from
   // the folder the user was in.
   CliArguments a = arguments;
@@ -150,6 +156,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
       *path = NativeAbsolutePath(*path);
 
   auto fail = [&](const QString &message) {
+    sayInterrupted();
     err << "zelvo-rename-cli: " << EscapedControls(message) << '\n';
     return int(CliBadInput);
   };
@@ -210,7 +217,9 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   setUp.workWithFolders = options.cWorkWithFolders;
   setUp.recurse = a.recursive;
   setUp.viewTexts = needs.viewTexts;
-  if (!list.SetUp(setUp))
+  const bool listed = list.SetUp(setUp);
+  sayInterrupted();
+  if (!listed)
     return fail(QStringLiteral("no such folder: \"%1\"").arg(ShownName(a.folder)));
   if (a.sortColumn)
     SortList(list, *a.sortColumn, a.sortDescending);

@@ -357,6 +357,25 @@ private slots:
       QVERIFY2(c == '\n' || (c.unicode() >= 0x20 && c.unicode() != 0x7F), qPrintable(all));
   }
 
+  // A run cut short earlier is said, also by a job that stops on bad input.
+  void interruptedRun_said_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("listing") << QStringList{"--lines", "DIR"};
+    QTest::newRow("bad option") << QStringList{"--set", "noSuchField=1", "DIR"};
+    QTest::newRow("missing folder") << QStringList{"/no/such/folder/anywhere"};
+  }
+  void interruptedRun_said() {
+    QFETCH(QStringList, args);
+    QTemporaryDir dir;
+    QVERIFY(QDir().mkpath(JournalFolder()));
+    const QString left = QDir(JournalFolder()).filePath("run-1-1.journal");
+    Touch(left);
+    args.replaceInStrings("DIR", dir.path());
+    const CliRun run = Run(args);
+    QFile::remove(left);
+    QVERIFY2(run.err.contains("a rename run was cut short"), qPrintable(run.err));
+  }
+
   void check_marksLinesThatWouldFailAndExitsOne() {
     QTemporaryDir dir;
     for (const char *name : {"a.txt", "b.txt", "c.jpg"})
