@@ -6,8 +6,15 @@
 
 class TestCli : public QObject {
   Q_OBJECT
+  // A home of its own: the journals of tests run beside this one stay out of its journal folder.
+  QTemporaryDir m_home;
+
 private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+  void initTestCase() {
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", QFile::encodeName(m_home.path()));
+    QStandardPaths::setTestModeEnabled(true);
+  }
 
   void badInput_exitsWithStatusTwo_data() {
     QTest::addColumn<QStringList>("extra");
