@@ -24,16 +24,19 @@
 
 namespace {
 
-// The names the run gives, one a line, as the table shows them, in one text.
+// The names the run gives, one a line, as the table shows them, handed on a few pages at a time:
+// the text of a big folder never takes memory of its own beside the run's.
 void PrintLines(QTextStream &out, const std::vector<FileListEntry> &entries, const QStringList &lines) {
+  constexpr qsizetype kPiece = 16384;
   QString text;
-  qsizetype total = 0;
-  for (const QString &line : lines)
-    total += line.size() + 1;
-  text.reserve(total);
+  text.reserve(kPiece + 512);
   for (qsizetype i = 0; i < lines.size(); ++i) {
     AppendEscapedControls(text, ShownLine(lines.at(i), entries[size_t(i)]));
     text += u'\n';
+    if (text.size() >= kPiece) {
+      out << text;
+      text.resize(0); // keeps its room
+    }
   }
   out << text;
 }
