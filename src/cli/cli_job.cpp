@@ -265,6 +265,15 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
     if (a.check)
       failing = CheckConflicts(options, entries, lines, folderNames).failing;
   }
+  // Every name first, then what went wrong, also where both go to one terminal.
+  auto linesDone = [&] {
+    if (printing.joinable())
+      printing.join();
+  };
+  auto failAfterLines = [&](const QString &message) {
+    linesDone();
+    return fail(message);
+  };
 
   // Every file to write is claimed before anything is renamed.
   OutputFiles outputs;
@@ -283,7 +292,7 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
       if (!path->isEmpty())
         if (const QString claimError = outputs.Claim(*path, a.force, entries, newPaths);
             !claimError.isEmpty())
-          return fail(claimError);
+          return failAfterLines(claimError);
   }
   auto write = [&](const QString &path, const QByteArray &bytes, FileMode mode) {
     const QString writeError = WriteFile(path, bytes, mode);
@@ -295,6 +304,8 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   bool leftOut = false;
   auto listLeftOut = [&](const ScriptText &script, auto pathOf) {
     leftOut = leftOut || !script.leftOut.isEmpty();
+    if (!script.leftOut.isEmpty())
+      linesDone();
     for (qsizetype k = 0; k < script.leftOut.size(); ++k)
       err << "zelvo-rename-cli: left out of the script (" << EscapedControls(script.reasons.value(k))
           << "): " << EscapedControls(pathOf(script.leftOut.at(k))) << '\n';
@@ -303,14 +314,14 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   if (!a.savePreview.isEmpty()) {
     const QString writeError = write(a.savePreview, MakePreviewText(lines, entries), FileMode::Plain);
     if (!writeError.isEmpty())
-      return fail(writeError);
+      return failAfterLines(writeError);
   }
   if (!a.renameScript.isEmpty()) {
     const ScriptFormat format = ScriptFormatOf(a.renameScript);
     const ScriptText script = MakeRenameScript(options, entries, lines, format);
     const QString writeError = write(a.renameScript, script.text, RunMode(format));
     if (!writeError.isEmpty())
-      return fail(writeError);
+      return failAfterLines(writeError);
     listLeftOut(script, [&](qsizetype i) {
       const FileListEntry &entry = entries[size_t(i)];
       return ShownName(JoinedPath(entry.SubItems[SubFolder], entry.Caption));
@@ -327,13 +338,11 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
   const auto runHeld = std::make_shared<RenameRunResult>(RunJournalled(
       options, entries, lines, control,
       [&](const QString &why) {
-        if (printing.joinable()) // every name first, then what went wrong, also on one terminal
-          printing.join();
+        linesDone();
         err << "zelvo-rename-cli: " << EscapedControls(why) << "; renaming without a journal\n";
       },
       journalAhead.valid() ? journalAhead.get() : OpenedJournal()));
-  if (printing.joinable())
-    printing.join();
+  linesDone();
   if (remains)
     remains->held.push_back(runHeld);
   const RenameRunResult &run = *runHeld;
