@@ -4,8 +4,10 @@
 #include <QByteArrayView>
 #include <QtGlobal>
 
-#include <cstring>
+#include <QByteArray>
 
+#include <cstring>
+#include <span>
 #include <vector>
 
 // Open addressing over views of keys the caller keeps alive; no allocation per key. Each slot keeps
@@ -47,6 +49,9 @@ public:
 
   void Prefetch(size_t hash) const { __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]); }
 
+  // The part of a hash a slot keeps beside its key: the high bits of it.
+  static quint32 Tag(size_t hash) { return quint32(quint64(hash) >> 32) ^ quint32(hash >> 7); }
+
   // The position already given to key, or -1 after giving it position.
   qsizetype AddFirst(QByteArrayView key, qsizetype position) { return AddFirst(key, Hash(key), position); }
   qsizetype AddFirst(QByteArrayView key, size_t hash, qsizetype position) {
@@ -79,8 +84,52 @@ private:
     QByteArrayView key;
     qsizetype position;
   };
-  static quint32 Tag(size_t hash) { return quint32(quint64(hash) >> 32) ^ quint32(hash >> 7); }
 
   std::vector<Slot> m_slots;
   std::vector<Key> m_keys;
+};
+
+// The same for names that stand in one list the caller keeps alive, each known by its position
+// there: a slot holds the position alone, which is half the memory of a NameIndex for a big run.
+class ListNameIndex {
+public:
+  ListNameIndex(std::span<const QByteArray> names) : m_names(names) {
+    size_t size = 16;
+    while (size < names.size() * 2)
+      size *= 2;
+    m_slots.assign(size, Slot{0, -1});
+  }
+
+  void Prefetch(size_t hash) const { __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]); }
+
+  // The position already given to the name at position (hashed as hash), or -1 after giving it
+  // that position.
+  qsizetype AddFirst(qsizetype position, size_t hash) {
+    const QByteArrayView key = m_names[size_t(position)];
+    const quint32 tag = NameIndex::Tag(hash);
+    size_t s = hash & (m_slots.size() - 1);
+    for (; m_slots[s].position >= 0; s = (s + 1) & (m_slots.size() - 1))
+      if (m_slots[s].tag == tag && m_names[size_t(m_slots[s].position)] == key)
+        return m_slots[s].position;
+    m_slots[s] = Slot{tag, qint32(position)};
+    return -1;
+  }
+
+  // The position of key, or -1.
+  qsizetype Find(QByteArrayView key, size_t hash) const {
+    const quint32 tag = NameIndex::Tag(hash);
+    for (size_t s = hash & (m_slots.size() - 1); m_slots[s].position >= 0; s = (s + 1) & (m_slots.size() - 1))
+      if (m_slots[s].tag == tag && m_names[size_t(m_slots[s].position)] == key)
+        return m_slots[s].position;
+    return -1;
+  }
+
+private:
+  struct Slot {
+    quint32 tag;
+    qint32 position; // -1 when free
+  };
+
+  std::span<const QByteArray> m_names;
+  std::vector<Slot> m_slots;
 };

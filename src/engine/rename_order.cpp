@@ -15,7 +15,7 @@ std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::spa
   std::vector<char> moves(count, 0);
   for (qsizetype i = 0; i < count; ++i)
     moves[i] = moving(i);
-  NameIndex holder{size_t(count)}, firstWanting{size_t(count)};
+  ListNameIndex holder(from), firstWanting(to);
   std::vector<char> loser(count, 0), done(count, 0), walked(count, 0);
   std::array<size_t, kRing> fromHash{}, toHash{};
   auto hashAhead = [&](qsizetype k, bool both) {
@@ -34,8 +34,8 @@ std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::spa
   for (qsizetype i = 0; i < count; ++i) {
     hashAhead(i + kAhead, true);
     if (moves[i]) {
-      holder.AddFirst(from[i], fromHash[i % kRing], i);
-      if (firstWanting.AddFirst(to[i], toHash[i % kRing], i) >= 0)
+      holder.AddFirst(i, fromHash[i % kRing]);
+      if (firstWanting.AddFirst(i, toHash[i % kRing]) >= 0)
         loser[i] = 1;
     }
   }
