@@ -265,6 +265,8 @@ int RunCliJob(const CliArguments &arguments, QTextStream &out, QTextStream &err,
     if (a.check)
       failing = CheckConflicts(options, entries, lines, folderNames).failing;
   }
+  // The names of the folders have served the new names and the check; the run reads no more of them.
+  folderNames = FolderNameCache();
   // Every name first, then what went wrong, also where both go to one terminal.
   auto linesDone = [&] {
     if (printing.joinable())

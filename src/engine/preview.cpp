@@ -56,9 +56,10 @@ PartOptions ExtensionOptions(const RenameOptions &o, const NumericOptions &n,
 }
 
 // The seven steps, in their fixed order; variables are expanded where a text option is used.
-// Returns false when the expansion stopped the refresh.
+// Returns false when the expansion stopped the refresh. room: how much the part is likely to grow
+// after these steps (what is joined to it), held free where the part is made anew.
 bool TransformPart(QString &part, const PartOptions &p, const FileListEntry &entry, TextExpansion &expansion,
-                   ExpansionContext &context) {
+                   ExpansionContext &context, qsizetype room) {
   if (p.replace) {
     part = expansion.WriteTextExtended(entry, p.replaceWith, context);
     if (!context.error.isEmpty())
@@ -87,7 +88,7 @@ bool TransformPart(QString &part, const PartOptions &p, const FileListEntry &ent
     if (!context.error.isEmpty())
       return false;
     QString joined;
-    joined.reserve(before.size() + part.size() + 8);
+    joined.reserve(before.size() + part.size() + room);
     joined.append(before);
     joined.append(part);
     part = std::move(joined);
@@ -187,8 +188,11 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
 
     context.entryIndex = int(i);
     NameParts parts = SplitName(entry.Caption);
-    if (!TransformPart(parts.name, nameOptions, entry, expansion, context) ||
-        !TransformPart(parts.extension, extensionOptions, entry, expansion, context))
+    // The name is joined to the dot and the extension (mostly as it is) and maybe to a number; a list
+    // of a hundred thousand names holds no spare room in each.
+    const qsizetype nameRoom = 1 + parts.extension.size() + (o.opANoChanges ? 0 : 8);
+    if (!TransformPart(parts.name, nameOptions, entry, expansion, context, nameRoom) ||
+        !TransformPart(parts.extension, extensionOptions, entry, expansion, context, 8))
       return context.error;
 
     if (!o.opANoChanges) {
