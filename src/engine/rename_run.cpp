@@ -1,6 +1,7 @@
 #include "engine/rename_run.h"
 
 #include "engine/name_index.h"
+#include "engine/path_arena.h"
 #include "engine/rename_order.h"
 #include "platform/name_codec.h"
 
@@ -123,15 +124,19 @@ RenameStatus CheckStillListed(const FileListEntry &entry, const QByteArray &path
   return KindMatches(entry, S_ISDIR(st.st_mode));
 }
 
-// The new path of an entry in folder (its native folder), or why it cannot have one.
+// The new path of an entry in folder (its native folder), or why it cannot have one; made in the
+// arena when one is given.
 RenameStatus PrepareEntry(const FileListEntry &entry, const QString &newName, const QByteArray &oldPath,
-                          const QByteArray &folder, QByteArray &newPath) {
+                          const QByteArray &folder, QByteArray &newPath, PathArena *arena = nullptr) {
   if (entry.SubItem(SubKind) == QLatin1String("drv"))
     return RenameStatus::Failure(EPERM, QStringLiteral("A drive cannot be renamed"));
   if (!IsAllowedFileName(newName))
     return RenameStatus::Failure(EINVAL, QStringLiteral("The new name \"%1\" is not allowed").arg(newName));
   // An unchanged name keeps the bytes on disk, even when they are not valid UTF-8.
-  newPath = newName == entry.Caption ? oldPath : EncodeNameAfter(folder, newName);
+  if (newName == entry.Caption)
+    newPath = oldPath;
+  else
+    newPath = arena ? arena->Add(folder, newName) : EncodeNameAfter(folder, newName);
   return RenameStatus::Success();
 }
 
@@ -192,8 +197,8 @@ public:
       }
       const QByteArray oldPath = NativeOldPath(entry);
       m_folderOf[i] = FolderIndex(entry, folderIndex);
-      const RenameStatus prepared =
-          PrepareEntry(entry, NewName(i), oldPath, m_folders[size_t(m_folderOf[i])].Path(), m_to[i]);
+      const RenameStatus prepared = PrepareEntry(
+          entry, NewName(i), oldPath, m_folders[size_t(m_folderOf[i])].Path(), m_to[i], &m_newPaths);
       m_from[i] = oldPath;
       if (!prepared.ok())
         Fail(i, prepared);
@@ -302,9 +307,10 @@ private:
     m_outcome[i] = Outcome::Failed;
     m_status.insert(i, status);
   }
+  // The undo record outlives the run, and so the arena of its new paths.
   void Record(const QByteArray &from, const QByteArray &to) {
     if (m_control.keepUndo)
-      m_result.undo.append(from, to);
+      m_result.undo.append(OwnedBytes(from), OwnedBytes(to));
   }
   void Unrecord() {
     if (m_control.keepUndo)
@@ -501,6 +507,7 @@ private:
   const QStringList &m_lines;
   FileSystemCalls &m_calls;
   const RenameRunControl &m_control;
+  PathArena m_newPaths; // the bytes of the new paths in m_to, which it outlives
   std::vector<QByteArray> m_from, m_to;
   std::vector<Outcome> m_outcome;
   QHash<qsizetype, RenameStatus> m_status; // why each failed entry failed

@@ -191,6 +191,10 @@ private slots:
     const QString shown = QString::fromUtf8(folder);
     QCOMPARE(result.undo.lOld, (QByteArrayList{folder + "keep.jpg", folder + "photo.jpg"}));
     QCOMPARE(result.undo.lNew, (QByteArrayList{folder + "keep.jpg", folder + "01.jpg"}));
+    // The record outlives the run and whatever memory the run made its paths in.
+    for (const QByteArrayList *paths : {&result.undo.lOld, &result.undo.lNew})
+      for (const QByteArray &path : *paths)
+        QVERIFY(path.capacity() >= path.size());
   }
 
   void excludedFolder_isNeitherRenamedNorFailed() {
