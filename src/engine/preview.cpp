@@ -211,7 +211,10 @@ QString UpdateAll(const RefreshSources &sources, Preview &preview, RefreshRunSta
     if (o.opNoAccents)
       parts.name = RemoveAccents(parts.name);
 
-    parts.name.reserve(parts.name.size() + 1 + parts.extension.size());
+    // (Reserving what a text already holds room for would make it anew.)
+    if (const qsizetype joined = parts.name.size() + 1 + parts.extension.size();
+        joined > parts.name.capacity())
+      parts.name.reserve(joined);
     parts.name.append(QLatin1Char('.'));
     parts.name.append(parts.extension);
     lines.append(std::move(parts.name));

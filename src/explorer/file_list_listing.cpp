@@ -131,7 +131,8 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
     // The kind the listing gave settles most items without a stat.
     if (!item.IsSymlink && item.Kind != ItemKind::Unknown && (item.Kind == ItemKind::Folder) != wantFolders)
       continue;
-    QString caption = DecodeName(item.Name);
+    // Made among the names of the listing, but for the tests of a pattern: most would be dropped.
+    QString caption = everyName ? m_listing->names.Decode(item.Name) : DecodeName(item.Name);
     if (!everyName && !namePattern.Matches(caption))
       continue;
     // An item that vanished since the folder was read is left out. Without details, the kind the
@@ -156,7 +157,7 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
     if (m_viewTexts) {
       const TypeInfo &type = m_listing->TypeFor(item.Kind, extensionView, extension);
       e.SubItems[SubType] = type.Name;
-      e.SubItems[SubFullPath] = JoinedPath(folder, caption);
+      e.SubItems[SubFullPath] = m_listing->names.Joined(folder, caption);
       e.SetIconKey(type.IconKey);
     } else { // one copy of each extension in a row
       if (extensionView != m_listing->lastExtension)
@@ -173,8 +174,8 @@ bool TZelvoRenameFileListView::AddEntriesIn(const QString &folder, const QByteAr
     }
     e.SubItems[SubKind] = KindText(isFolder);
     e.SubItems[SubHidden] = HiddenText(item.Attributes);
-    e.Caption = std::move(caption);
-    e.NativePath = JoinedPath(nativeFolder, item.Name);
+    e.Caption = everyName ? std::move(caption) : m_listing->names.Add(caption);
+    e.NativePath = m_listing->names.Joined(nativeFolder, item.Name);
     out.push_back(std::move(e));
     added = true;
   }

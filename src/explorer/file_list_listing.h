@@ -5,6 +5,7 @@
 #include "explorer/file_list_view.h"
 #include "platform/file_system.h"
 #include "platform/folder_snapshot.h"
+#include "platform/text_blocks.h"
 #include "platform/type_names.h"
 
 #include <QHash>
@@ -44,4 +45,5 @@ struct TZelvoRenameFileListView::Listing {
   QString lastExtension;
   std::uint64_t lastSize = ~std::uint64_t(0);
   QString lastSizeText;
+  TextBlocks names; // the names and paths of the entries
 };
