@@ -55,15 +55,23 @@ QString TextBlocks::Add(QStringView text) {
   return QString(m_chars.Take(text.size()));
 }
 
-QString TextBlocks::Joined(QStringView folder, QStringView name) {
-  const qsizetype n = folder.size() + name.size();
+QString TextBlocks::Concatenated(std::initializer_list<QStringView> parts) {
+  qsizetype n = 0;
+  for (const QStringView part : parts)
+    n += part.size();
   char16_t *at = n == 0 ? nullptr : m_chars.Room(n);
-  if (!at)
-    return JoinedPath(folder, name);
-  if (!folder.isEmpty())
-    std::memcpy(at, folder.utf16(), size_t(folder.size()) * sizeof(char16_t));
-  if (!name.isEmpty())
-    std::memcpy(at + folder.size(), name.utf16(), size_t(name.size()) * sizeof(char16_t));
+  if (!at) {
+    QString text;
+    text.reserve(n);
+    for (const QStringView part : parts)
+      text += part;
+    return text;
+  }
+  for (const QStringView part : parts) {
+    if (!part.isEmpty())
+      std::memcpy(at, part.utf16(), size_t(part.size()) * sizeof(char16_t));
+    at += part.size();
+  }
   return QString(m_chars.Take(n));
 }
 

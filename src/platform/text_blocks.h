@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <initializer_list>
+
 // A listing of a hundred thousand files makes as many names and paths. Made here, each costs its
 // characters and a share of a block rather than an allocation of its own. They are ordinary QString
 // and QByteArray values: each holds a reference to its block, a block is freed with the last text in
@@ -16,8 +18,10 @@ public:
   // The name decoded as DecodeName does.
   QString Decode(QByteArrayView name);
   QString Add(QStringView text);
+  // The parts one after the other.
+  QString Concatenated(std::initializer_list<QStringView> parts);
   // folder followed by name.
-  QString Joined(QStringView folder, QStringView name);
+  QString Joined(QStringView folder, QStringView name) { return Concatenated({folder, name}); }
   QByteArray Joined(QByteArrayView folder, QByteArrayView name);
 
 private:
