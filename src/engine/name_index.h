@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+#include "engine/path_list.h"
+
 #include <cstring>
 #include <span>
 #include <vector>
@@ -93,7 +95,7 @@ private:
 // there: a slot holds the position alone, which is half the memory of a NameIndex for a big run.
 class ListNameIndex {
 public:
-  ListNameIndex(std::span<const QByteArray> names) : m_names(names) {
+  ListNameIndex(PathList names) : m_names(names) {
     size_t size = 16;
     while (size < names.size() * 2)
       size *= 2;
@@ -130,6 +132,6 @@ private:
     qint32 position; // -1 when free
   };
 
-  std::span<const QByteArray> m_names;
+  PathList m_names;
   std::vector<Slot> m_slots;
 };

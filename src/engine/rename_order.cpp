@@ -4,55 +4,59 @@
 
 #include <array>
 
-std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::span<const QByteArray> to) {
+std::vector<OrderedStep> OrderRenames(PathList from, PathList to) {
   const qsizetype count = qsizetype(from.size());
   auto moving = [&](qsizetype i) { return !to[i].isEmpty() && to[i] != from[i]; };
 
-  // Who holds a name now, and who is the first to want it. Every name is hashed once a pass, a few
-  // entries ahead, and the slots it falls on are asked for then, as a big run's tables are far
-  // larger than the processor's caches; the hashes wait in a ring until their entry comes.
-  constexpr qsizetype kAhead = 12, kRing = 16;
   std::vector<char> moves(count, 0);
   for (qsizetype i = 0; i < count; ++i)
     moves[i] = moving(i);
-  ListNameIndex holder(from), firstWanting(to);
-  std::vector<char> loser(count, 0), done(count, 0), walked(count, 0);
-  std::array<size_t, kRing> fromHash{}, toHash{};
-  auto hashAhead = [&](qsizetype k, bool both) {
-    if (k >= count || !moves[k])
-      return;
-    toHash[k % kRing] = NameIndex::Hash(to[k]);
-    holder.Prefetch(toHash[k % kRing]);
-    if (both) {
-      fromHash[k % kRing] = NameIndex::Hash(from[k]);
-      holder.Prefetch(fromHash[k % kRing]);
-      firstWanting.Prefetch(toHash[k % kRing]);
+  // Calls visit(i, hash) for every moving entry i with the hash of names[i]. Every name is hashed a
+  // few entries ahead and the slot it falls on in index asked for then, as a big run's tables are
+  // far larger than the processor's caches; the hashes wait in a ring until their entry comes.
+  auto eachMoving = [&](PathList names, const ListNameIndex &index, auto visit) {
+    constexpr qsizetype kAhead = 12, kRing = 16;
+    std::array<size_t, kRing> hashes{};
+    auto ahead = [&](qsizetype k) {
+      if (k < count && moves[k]) {
+        hashes[k % kRing] = NameIndex::Hash(names[k]);
+        index.Prefetch(hashes[k % kRing]);
+      }
+    };
+    for (qsizetype k = 0; k < kAhead; ++k)
+      ahead(k);
+    for (qsizetype i = 0; i < count; ++i) {
+      ahead(i + kAhead);
+      if (moves[i])
+        visit(i, hashes[i % kRing]);
     }
   };
-  for (qsizetype k = 0; k < kAhead; ++k)
-    hashAhead(k, true);
-  for (qsizetype i = 0; i < count; ++i) {
-    hashAhead(i + kAhead, true);
-    if (moves[i]) {
-      holder.AddFirst(i, fromHash[i % kRing]);
-      if (firstWanting.AddFirst(i, toHash[i % kRing]) >= 0)
+
+  // Who is the first to want each name, then who holds it now; one table at a time, each let go as
+  // soon as it has served: a big run's tables are its largest.
+  std::vector<char> loser(count, 0), done(count, 0), walked(count, 0);
+  {
+    ListNameIndex firstWanting(to);
+    eachMoving(to, firstWanting, [&](qsizetype i, size_t hash) {
+      if (firstWanting.AddFirst(i, hash) >= 0)
         loser[i] = 1;
-    }
+    });
   }
   // waitsFor[i]: the entry that must move before i can take its name; waiter is the other way
   // round. Names wanted by one entry each, so every entry has at most one waiter.
   std::vector<qint32> waitsFor(count, -1), waiter(count, -1);
-  for (qsizetype k = 0; k < kAhead; ++k)
-    hashAhead(k, false);
-  for (qsizetype i = 0; i < count; ++i) {
-    hashAhead(i + kAhead, false);
-    if (!moves[i] || loser[i])
-      continue;
-    const qsizetype j = holder.Find(to[i], toHash[i % kRing]);
-    if (j >= 0 && j != i) {
-      waitsFor[i] = qint32(j);
-      waiter[j] = qint32(i);
-    }
+  {
+    ListNameIndex holder(from);
+    eachMoving(from, holder, [&](qsizetype i, size_t hash) { holder.AddFirst(i, hash); });
+    eachMoving(to, holder, [&](qsizetype i, size_t hash) {
+      if (loser[i])
+        return;
+      const qsizetype j = holder.Find(to[i], hash);
+      if (j >= 0 && j != i) {
+        waitsFor[i] = qint32(j);
+        waiter[j] = qint32(i);
+      }
+    });
   }
 
   std::vector<OrderedStep> order;
@@ -60,7 +64,7 @@ std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::spa
   // Takes an entry, then every entry that was waiting for the name it frees.
   auto take = [&](qsizetype i) {
     for (; i >= 0 && !done[i]; i = waiter[i]) {
-      order.push_back({i, 0});
+      order.push_back({qint32(i), 0});
       done[i] = 1;
     }
   };
@@ -82,10 +86,10 @@ std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::spa
     }
     if (k != i)
       continue; // ends at a losing entry: taken after it
-    order.push_back({i, qsizetype(cycle.size())});
+    order.push_back({qint32(i), qint32(cycle.size())});
     done[i] = 1;
     for (auto it = cycle.rbegin(); it + 1 != cycle.rend(); ++it) {
-      order.push_back({*it, 0});
+      order.push_back({qint32(*it), 0});
       done[*it] = 1;
     }
   }

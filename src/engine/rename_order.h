@@ -1,7 +1,9 @@
 // The order of a rename run: names freed before they are taken, cycles broken through a free name.
 #pragma once
 
-#include <QByteArray>
+#include "engine/path_list.h"
+
+#include <QtGlobal>
 
 #include <span>
 #include <vector>
@@ -11,8 +13,8 @@
 // cycle; the next cycleLength - 1 steps are the rest of the cycle, each of which frees the name the
 // one before needs, and the first entry then leaves its temporary name for its new one.
 struct OrderedStep {
-  qsizetype entry = 0;
-  qsizetype cycleLength = 0; // 0 outside cycles and on every entry of a cycle but the first
+  qint32 entry = 0;
+  qint32 cycleLength = 0; // 0 outside cycles and on every entry of a cycle but the first
 };
 
 // Orders a run of from.size() entries; entry i moves from from[i] to to[i], and an empty to[i] (or
@@ -22,4 +24,4 @@ struct OrderedStep {
 // - entries whose new names form a cycle come after those, one cycle after another;
 // - an entry whose new name another entry earlier in the list also wants comes last, in list order,
 //   so that the first of them gets the name and the others fail as on a taken name.
-std::vector<OrderedStep> OrderRenames(std::span<const QByteArray> from, std::span<const QByteArray> to);
+std::vector<OrderedStep> OrderRenames(PathList from, PathList to);

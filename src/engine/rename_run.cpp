@@ -182,8 +182,8 @@ public:
   Run(const RenameOptions &options, std::span<const FileListEntry> entries, const QStringList &lines,
       const RenameRunControl &control)
       : m_entries(entries), m_lines(lines), m_calls(*control.calls), m_control(control),
-        m_from(entries.size()), m_to(entries.size()), m_outcome(entries.size(), Outcome::NotTaken),
-        m_folderOf(entries.size(), -1) {
+        m_from(entries, &FileListEntry::NativePath), m_to(entries.size()),
+        m_outcome(entries.size(), Outcome::NotTaken), m_folderOf(entries.size(), -1) {
     QHash<QByteArrayView, int> folderIndex;
     for (qsizetype i = 0; i < qsizetype(entries.size()); ++i) {
       const FileListEntry &entry = entries[i];
@@ -199,10 +199,17 @@ public:
       m_folderOf[i] = FolderIndex(entry, folderIndex);
       const RenameStatus prepared = PrepareEntry(
           entry, NewName(i), oldPath, m_folders[size_t(m_folderOf[i])].Path(), m_to[i], &m_newPaths);
-      m_from[i] = oldPath;
+      if (entry.NativePath.isEmpty()) { // an entry not read from disk: its path is made here
+        if (m_madeFrom.empty())
+          for (const FileListEntry &e : entries)
+            m_madeFrom.push_back(e.NativePath);
+        m_madeFrom[size_t(i)] = oldPath;
+      }
       if (!prepared.ok())
         Fail(i, prepared);
     }
+    if (!m_madeFrom.empty())
+      m_from = PathList(m_madeFrom);
   }
 
   RenameRunResult Execute() {
@@ -212,7 +219,7 @@ public:
     } else {
       order.resize(m_from.size());
       for (size_t k = 0; k < order.size(); ++k)
-        order[k].entry = qsizetype(k);
+        order[k].entry = qint32(k);
     }
     // The temporary name of each cycle, by the position of its first step.
     QHash<size_t, QByteArray> temporary;
@@ -507,8 +514,10 @@ private:
   const QStringList &m_lines;
   FileSystemCalls &m_calls;
   const RenameRunControl &m_control;
-  PathArena m_newPaths; // the bytes of the new paths in m_to, which it outlives
-  std::vector<QByteArray> m_from, m_to;
+  PathArena m_newPaths;               // the bytes of the new paths in m_to, which it outlives
+  std::vector<QByteArray> m_madeFrom; // the old paths, when an entry has none of its own
+  PathList m_from;                    // the old paths: the entries' own, else m_madeFrom
+  std::vector<QByteArray> m_to;
   std::vector<Outcome> m_outcome;
   QHash<qsizetype, RenameStatus> m_status; // why each failed entry failed
   std::deque<OpenFolder> m_folders;        // stays put as it grows: the index above points into it

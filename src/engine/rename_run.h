@@ -60,8 +60,18 @@ struct RenameRunResult {
 // run there.
 using RunProgress = std::function<bool(qsizetype done, qsizetype total)>;
 
-// One move of a run: from one full native path to another (the paths stay with whoever made the plan).
-using PlannedMove = std::pair<QByteArrayView, QByteArrayView>;
+// One move of a run: from one full native path to another (the paths stay with whoever made the plan;
+// a plan of a hundred thousand moves holds two pointers for each).
+class PlannedMove {
+public:
+  PlannedMove(const QByteArray &from, const QByteArray &to) : m_from(&from), m_to(&to) {}
+  QByteArrayView From() const { return *m_from; }
+  QByteArrayView To() const { return *m_to; }
+
+private:
+  const QByteArray *m_from;
+  const QByteArray *m_to;
+};
 
 // How the temporary name of a cycle of names starts; the move onto it begins the cycle.
 inline constexpr char kCycleTemporaryPrefix[] = ".zr-swap-";

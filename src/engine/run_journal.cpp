@@ -120,7 +120,7 @@ bool AppendPlan(const std::vector<PlannedMove> &moves, size_t begin, size_t end,
   FolderLookups lookups(disk);
   FileIdentity temporaryHolds;
   for (size_t k = begin; k < end; ++k) {
-    const auto &[from, to] = moves[k];
+    const QByteArrayView from = moves[k].From(), to = moves[k].To();
     const FileIdentity id = IsCycleTemporary(from) ? temporaryHolds : lookups.Identify(from);
     if (IsCycleTemporary(to))
       temporaryHolds = id;
@@ -134,10 +134,10 @@ bool AppendPlan(const std::vector<PlannedMove> &moves, size_t begin, size_t end,
 // temporary name holds until its last move. begin is a place the plan may be cut at, before cut.
 size_t CutBetweenCycles(const std::vector<PlannedMove> &moves, size_t begin, size_t cut) {
   for (size_t k = cut; k-- > begin;) {
-    if (IsCycleTemporary(moves[k].first))
+    if (IsCycleTemporary(moves[k].From()))
       break; // the last cycle before the cut ends before it
-    if (IsCycleTemporary(moves[k].second)) {
-      while (cut < moves.size() && !IsCycleTemporary(moves[cut].first))
+    if (IsCycleTemporary(moves[k].To())) {
+      while (cut < moves.size() && !IsCycleTemporary(moves[cut].From()))
         ++cut;
       return std::min(cut + 1, moves.size());
     }

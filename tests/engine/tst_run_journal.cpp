@@ -74,14 +74,14 @@ private slots:
       RunJournal journal;
       QVERIFY(journal.Open(state.path()).isEmpty());
       journal.Planned(plan);
-      for (const auto &[from, to] : plan)
-        QVERIFY(::rename(from.constData(), to.constData()) == 0);
+      for (const PlannedMove &move : plan)
+        QVERIFY(::rename(move.From().toByteArray().constData(), move.To().toByteArray().constData()) == 0);
     } // cut short: never finished
     const JournalRecovery recovery = RecoverJournal(InterruptedJournals(state.path()).value(0));
     QVERIFY2(recovery.error.isEmpty(), qPrintable(recovery.error));
     QCOMPARE(recovery.restored.size(), plan.size());
-    for (const auto &[from, to] : plan)
-      QVERIFY2(Exists(from.toByteArray()) && !Exists(to.toByteArray()), from.data());
+    for (const PlannedMove &move : plan)
+      QVERIFY2(Exists(move.From().toByteArray()) && !Exists(move.To().toByteArray()), move.From().data());
   }
 
   // A plan long enough to be written by two threads, with a cycle of names through its middle: the
@@ -111,8 +111,8 @@ private slots:
       RunJournal journal;
       QVERIFY(journal.Open(state.path()).isEmpty());
       journal.Planned(plan);
-      for (const auto &[from, to] : plan)
-        QVERIFY(::rename(from.toByteArray().constData(), to.toByteArray().constData()) == 0);
+      for (const PlannedMove &move : plan)
+        QVERIFY(::rename(move.From().toByteArray().constData(), move.To().toByteArray().constData()) == 0);
     } // cut short: never finished
     const JournalRecovery recovery = RecoverJournal(InterruptedJournals(state.path()).value(0));
     QVERIFY2(recovery.error.isEmpty(), qPrintable(recovery.error));
