@@ -229,6 +229,15 @@ public:
     // Every entry takes one position of the undo record, the first of each cycle two.
     if (m_control.keepUndo)
       m_result.undo.reserve(qsizetype(order.size()) + temporary.size());
+    // Left by an exception (the calls may throw), the run stops the writing of its plan before the
+    // paths the plan points into go.
+    struct PlanGuard {
+      RenameRunObserver *observer;
+      ~PlanGuard() {
+        if (observer)
+          observer->Abandoned();
+      }
+    } guard{m_control.observer};
     if (m_control.observer)
       m_control.observer->Planned(PlanOf(order, temporary));
     for (size_t k = 0; k < order.size();) {
@@ -264,6 +273,7 @@ public:
         break;
       }
     }
+    guard.observer = nullptr;
     if (m_control.observer)
       m_control.observer->Finished();
     return std::move(m_result);

@@ -65,6 +65,8 @@ using RunProgress = std::function<bool(qsizetype done, qsizetype total)>;
 class PlannedMove {
 public:
   PlannedMove(const QByteArray &from, const QByteArray &to) : m_from(&from), m_to(&to) {}
+  PlannedMove(QByteArray &&, const QByteArray &) = delete; // the paths must outlive the plan
+  PlannedMove(const QByteArray &, QByteArray &&) = delete;
   QByteArrayView From() const { return *m_from; }
   QByteArrayView To() const { return *m_to; }
 
@@ -87,6 +89,8 @@ public:
   virtual void Trying(qsizetype step) = 0;
   // The run is over (not called when it is cut short by the process ending).
   virtual void Finished() = 0;
+  // The run was left by an exception: the plan's paths are gone; what is written stays for recovery.
+  virtual void Abandoned() = 0;
 };
 
 // What a run is done with, besides its entries.

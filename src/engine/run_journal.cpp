@@ -274,6 +274,10 @@ void RunJournal::StopWriting() {
     m_writer.join();
 }
 
+void RunJournal::Abandoned() {
+  StopWriting(); // the journal stays as it is, for recovery
+}
+
 void RunJournal::Finished() {
   StopWriting();
   if (m_fd >= 0)

@@ -56,6 +56,7 @@ public:
   // Waits, when need be, until the piece of the plan holding the move is on disk.
   void Trying(qsizetype step) override;
   void Finished() override;
+  void Abandoned() override;
 
   // How many moves the first piece holds, the fewest and the most a later one holds; before Planned.
   void SetPieces(qsizetype first, qsizetype largest) {

@@ -1,10 +1,13 @@
 #include "platform/linux_file_system.h"
 
+#include "platform/text_blocks.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 
@@ -18,6 +21,7 @@ public:
       ::close(fd);
   }
   int fd = -1;
+  TextBlocks names; // the names of the items
 };
 
 ItemKind KindFromDirentType(unsigned char type) {
@@ -89,6 +93,10 @@ std::unique_ptr<FolderListing> LinuxFileSystem::ReadFolder(const QByteArray &fol
   // The times before the read: a change while it reads moves them past those kept.
   struct stat st;
   if (::fstat(fd, &st) == 0) {
+    // Room for the items the size of the folder suggests (a few bytes a name on most file systems):
+    // a big folder's list is made once, not copied as it grows. Room never written to costs no memory.
+    constexpr off_t kBytesPerName = 16, kMostRoom = off_t(1) << 20;
+    listing->Items.reserve(size_t(std::clamp(st.st_size / kBytesPerName, off_t(0), kMostRoom)));
     FolderStamp &stamp = listing->Stamp;
     stamp.Known = true;
     stamp.Device = st.st_dev;
@@ -110,7 +118,7 @@ std::unique_ptr<FolderListing> LinuxFileSystem::ReadFolder(const QByteArray &fol
     if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
       continue;
     FolderItem item;
-    item.Name = QByteArray(n);
+    item.Name = listing->names.Add(n);
     item.Kind = KindFromDirentType(d->d_type);
     item.IsSymlink = d->d_type == DT_LNK;
     listing->Items.push_back(std::move(item));

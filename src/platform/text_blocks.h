@@ -23,6 +23,7 @@ public:
   // folder followed by name.
   QString Joined(QStringView folder, QStringView name) { return Concatenated({folder, name}); }
   QByteArray Joined(QByteArrayView folder, QByteArrayView name);
+  QByteArray Add(QByteArrayView bytes) { return Joined(QByteArrayView(), bytes); }
 
 private:
   template <typename T> struct Block {

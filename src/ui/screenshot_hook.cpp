@@ -101,7 +101,8 @@ bool SaveRecoveryQuestions(TfZelvoRename &window, const QString &first, const QS
     RunJournal journal; // closed without its end: cut short
     if (!journal.Open(state.path()).isEmpty())
       return false;
-    journal.Planned({{"/nowhere/a", "/nowhere/b"}});
+    const QByteArray from("/nowhere/a"), to("/nowhere/b");
+    journal.Planned({PlannedMove(from, to)});
     journal.Trying(0);
   }
   window.Core().SetJournalFolder(state.path());

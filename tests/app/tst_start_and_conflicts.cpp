@@ -37,7 +37,8 @@ private slots:
     QVERIFY(journal->Open(state.path()).isEmpty());
     // The journal holds the file under its old name, which the run then moves.
     QVERIFY(QFile::rename(f.Path("b.txt"), f.Path("a.txt")));
-    journal->Planned({{QFile::encodeName(f.Path("a.txt")), QFile::encodeName(f.Path("b.txt"))}});
+    const QByteArray from = QFile::encodeName(f.Path("a.txt")), to = QFile::encodeName(f.Path("b.txt"));
+    journal->Planned({PlannedMove(from, to)});
     QVERIFY(QFile::rename(f.Path("a.txt"), f.Path("b.txt")));
     if (!stillRunning)
       journal.reset(); // closed without its end: cut short

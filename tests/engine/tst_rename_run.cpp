@@ -162,6 +162,7 @@ private slots:
       void Planned(std::vector<PlannedMove>) override {}
       void Trying(qsizetype step) override { stop = step >= 1; }
       void Finished() override {}
+      void Abandoned() override {}
     } observer;
     QTemporaryDir dir;
     const QByteArray folder = QFile::encodeName(dir.path()) + '/';
