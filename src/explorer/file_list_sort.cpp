@@ -2,6 +2,9 @@
 #include "explorer/date_time_formats.h"
 #include "explorer/file_list_view.h"
 #include "platform/name_codec.h"
+#include "platform/text_blocks.h"
+
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +13,9 @@
 
 namespace {
 
-// The text upper-cased, as UTF-8: its bytes compare in the order of the code points.
-QByteArray UpperCaseKey(const QString &text) {
+// The text upper-cased, as UTF-8: its bytes compare in the order of the code points. Made in blocks
+// when given: the keys of a big list cost their bytes.
+QByteArray UpperCaseKey(const QString &text, TextBlocks *blocks) {
   const QChar *chars = text.constData();
   const qsizetype n = text.size();
   bool ascii = true;
@@ -19,13 +23,13 @@ QByteArray UpperCaseKey(const QString &text) {
     ascii = chars[i].unicode() < 0x80;
   if (!ascii) // names that differ only in bytes that are not UTF-8 keep apart
     return EncodeName(ChangeKeepingEscapedBytes(text, [](QString run) { return std::move(run).toUpper(); }));
-  QByteArray key(n, Qt::Uninitialized);
-  char *out = key.data();
+  QVarLengthArray<char, 256> key(n);
   for (qsizetype i = 0; i < n; ++i) {
     char c = char(chars[i].unicode());
-    out[i] = (c >= 'a' && c <= 'z') ? char(c - 32) : c;
+    key[i] = (c >= 'a' && c <= 'z') ? char(c - 32) : c;
   }
-  return key;
+  const QByteArrayView bytes(key.data(), n);
+  return blocks ? blocks->Add(bytes) : bytes.toByteArray();
 }
 
 // ASCII letters only made upper case, the rest unchanged: comparing text ignoring ASCII case.
@@ -58,7 +62,8 @@ bool IsDateColumn(int column) {
   return column >= 5 && column <= 7;
 }
 
-SortKey KeyFor(const FileListEntry &e, int column, const DateTimeFormats &formats) {
+SortKey KeyFor(const FileListEntry &e, int column, const DateTimeFormats &formats,
+               TextBlocks *blocks = nullptr) {
   SortKey key;
   key.isFolder = e.SubItems[SubKind] == QLatin1String("dir");
   if (column == 2) {
@@ -71,7 +76,7 @@ SortKey KeyFor(const FileListEntry &e, int column, const DateTimeFormats &format
     if (formats.Parse(e.SubItems[size_t(column - 1)], fields))
       key.days = CalendarToDays(fields);
   } else {
-    key.caption = UpperCaseKey(e.Caption);
+    key.caption = UpperCaseKey(e.Caption, blocks);
     if (column != 0)
       key.text = AsciiFoldedKey(e.SubItems[size_t(std::clamp(column - 1, 0, SubItemCount - 1))]);
   }
@@ -143,8 +148,9 @@ void TZelvoRenameFileListView::SortEntries() {
   {
     std::vector<SortKey> keys;
     keys.reserve(n);
+    TextBlocks keyBlocks;
     for (const FileListEntry &e : m_entries)
-      keys.push_back(KeyFor(e, m_sortColumn, m_formats));
+      keys.push_back(KeyFor(e, m_sortColumn, m_formats, &keyBlocks));
     // The first bytes of each key (or the size) as a number settle most comparisons without
     // reaching into the keys; equal ones fall back to the whole comparison.
     struct Item {
