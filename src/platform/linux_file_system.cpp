@@ -4,7 +4,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -93,10 +95,16 @@ std::unique_ptr<FolderListing> LinuxFileSystem::ReadFolder(const QByteArray &fol
   // The times before the read: a change while it reads moves them past those kept.
   struct stat st;
   if (::fstat(fd, &st) == 0) {
-    // Room for the items the size of the folder suggests (a few bytes a name on most file systems):
-    // a big folder's list is made once, not copied as it grows. Room never written to costs no memory.
-    constexpr off_t kBytesPerName = 16, kMostRoom = off_t(1) << 20;
-    listing->Items.reserve(size_t(std::clamp(st.st_size / kBytesPerName, off_t(0), kMostRoom)));
+    // A folder in memory (tmpfs) tells its number of names by its size, 20 bytes a name: its list is
+    // made once, not copied as it grows, with a quarter more room, which the tables made after it
+    // take up once it is freed (a big job's heap then grows less). Elsewhere the size says too little
+    // to be worth room that may stay unused.
+    struct statfs fs;
+    if (::fstatfs(fd, &fs) == 0 && fs.f_type == TMPFS_MAGIC) {
+      constexpr off_t kBytesPerName = 20, kMostNames = off_t(1) << 22;
+      const off_t names = std::clamp(st.st_size / kBytesPerName, off_t(0), kMostNames);
+      listing->Items.reserve(size_t(names + names / 4));
+    }
     FolderStamp &stamp = listing->Stamp;
     stamp.Known = true;
     stamp.Device = st.st_dev;
