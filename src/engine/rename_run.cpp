@@ -1,9 +1,9 @@
 #include "engine/rename_run.h"
 
 #include "engine/name_index.h"
-#include "engine/path_arena.h"
 #include "engine/rename_order.h"
 #include "platform/name_codec.h"
+#include "platform/text_blocks.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -124,10 +124,10 @@ RenameStatus CheckStillListed(const FileListEntry &entry, const QByteArray &path
   return KindMatches(entry, S_ISDIR(st.st_mode));
 }
 
-// The new path of an entry in folder (its native folder), or why it cannot have one; made in the
-// arena when one is given.
+// The new path of an entry in folder (its native folder), or why it cannot have one; made in
+// blocks when given.
 RenameStatus PrepareEntry(const FileListEntry &entry, const QString &newName, const QByteArray &oldPath,
-                          const QByteArray &folder, QByteArray &newPath, PathArena *arena = nullptr) {
+                          const QByteArray &folder, QByteArray &newPath, TextBlocks *blocks = nullptr) {
   if (entry.SubItem(SubKind) == QLatin1String("drv"))
     return RenameStatus::Failure(EPERM, QStringLiteral("A drive cannot be renamed"));
   if (!IsAllowedFileName(newName))
@@ -136,7 +136,7 @@ RenameStatus PrepareEntry(const FileListEntry &entry, const QString &newName, co
   if (newName == entry.Caption)
     newPath = oldPath;
   else
-    newPath = arena ? arena->Add(folder, newName) : EncodeNameAfter(folder, newName);
+    newPath = blocks ? blocks->Encoded(folder, newName) : EncodeNameAfter(folder, newName);
   return RenameStatus::Success();
 }
 
@@ -324,10 +324,9 @@ private:
     m_outcome[i] = Outcome::Failed;
     m_status.insert(i, status);
   }
-  // The undo record outlives the run, and so the arena of its new paths.
   void Record(const QByteArray &from, const QByteArray &to) {
     if (m_control.keepUndo)
-      m_result.undo.append(OwnedBytes(from), OwnedBytes(to));
+      m_result.undo.append(from, to);
   }
   void Unrecord() {
     if (m_control.keepUndo)
@@ -524,7 +523,7 @@ private:
   const QStringList &m_lines;
   FileSystemCalls &m_calls;
   const RenameRunControl &m_control;
-  PathArena m_newPaths;               // the bytes of the new paths in m_to, which it outlives
+  TextBlocks m_newPaths;              // where the new paths in m_to are made
   std::vector<QByteArray> m_madeFrom; // the old paths, when an entry has none of its own
   PathList m_from;                    // the old paths: the entries' own, else m_madeFrom
   std::vector<QByteArray> m_to;

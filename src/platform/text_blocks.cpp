@@ -75,6 +75,22 @@ QString TextBlocks::Concatenated(std::initializer_list<QStringView> parts) {
   return QString(m_chars.Take(n));
 }
 
+QByteArray TextBlocks::Encoded(QByteArrayView folder, QStringView name) {
+  const qsizetype n = folder.size() + name.size();
+  const char16_t *from = name.utf16();
+  for (qsizetype i = 0; i < name.size(); ++i)
+    if (from[i] >= 0x80) // beyond ASCII: the general encoding
+      return Joined(folder, EncodeName(name));
+  char *at = n == 0 ? nullptr : m_bytes.Room(n);
+  if (!at)
+    return EncodeNameAfter(folder, name);
+  if (!folder.isEmpty())
+    std::memcpy(at, folder.data(), size_t(folder.size()));
+  for (qsizetype i = 0; i < name.size(); ++i)
+    at[folder.size() + i] = char(from[i]);
+  return QByteArray(m_bytes.Take(n));
+}
+
 QByteArray TextBlocks::Joined(QByteArrayView folder, QByteArrayView name) {
   const qsizetype n = folder.size() + name.size();
   char *at = n == 0 ? nullptr : m_bytes.Room(n);

@@ -24,6 +24,8 @@ public:
   QString Joined(QStringView folder, QStringView name) { return Concatenated({folder, name}); }
   QByteArray Joined(QByteArrayView folder, QByteArrayView name);
   QByteArray Add(QByteArrayView bytes) { return Joined(QByteArrayView(), bytes); }
+  // folder followed by the encoded name, as EncodeNameAfter makes them.
+  QByteArray Encoded(QByteArrayView folder, QStringView name);
 
 private:
   template <typename T> struct Block {

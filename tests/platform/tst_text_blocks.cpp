@@ -16,6 +16,7 @@ private slots:
     QTest::newRow("not utf-8") << QByteArray("/t/") << QByteArray("na\xEFve\xE9.txt");
     QTest::newRow("empty name") << QByteArray("/t/") << QByteArray();
     QTest::newRow("longer than a share of a block") << QByteArray("/t/") << QByteArray(5000, 'n');
+    QTest::newRow("long, not ascii") << QByteArray("/t/") << QByteArray(3000, '\xE9');
   }
   void madeTexts_equalThoseMadeAlone() {
     QFETCH(QByteArray, folder);
@@ -25,6 +26,7 @@ private slots:
     const QString decoded = blocks.Decode(name);
     const QString joined = blocks.Joined(DecodeName(folder), decoded);
     const QByteArray path = blocks.Joined(folder, name);
+    const QByteArray encoded = blocks.Encoded(folder, DecodeName(name));
     // Many more texts fill further blocks and leave these where they are.
     for (int i = 0; i < 5000; ++i)
       (void)blocks.Joined(folder, blocks.Decode(name.left(30)).toUtf8());
@@ -32,6 +34,8 @@ private slots:
     QCOMPARE(decoded, DecodeName(name));
     QCOMPARE(joined, DecodeName(folder) + DecodeName(name));
     QCOMPARE(path, folder + name);
+    QCOMPARE(encoded, EncodeNameAfter(folder, DecodeName(name)));
+    QCOMPARE(encoded.constData()[encoded.size()], '\0');
     QCOMPARE(decoded.utf16()[decoded.size()], u'\0');
     QCOMPARE(path.constData()[path.size()], '\0');
   }
